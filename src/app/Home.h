@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// The folder that holds the draw file, the sound, the manual and the language files: the executable's
+// folder when it is writable, else the per-user data folder; an explicit folder overrides both.
+// The result always ends with '/'.
+namespace Home {
+QString resolve(const QString& override, const QString& executableDir);
+bool isWritableDir(const QString& dir);
+QString userDataDir();
+} // namespace Home

@@ -1,0 +1,30 @@
+#include "app/Session.h"
+
+#include "draws/DrawDate.h"
+
+Session::Session(QString homeDir)
+    : home(std::move(homeDir))
+{
+}
+
+void Session::setSelectedDate(const QDate& date)
+{
+    if (date.isValid() && date >= DrawDate::earliestPickerDate())
+        selectedDate = date;
+}
+
+void Session::setStartDate(const QDate& date)
+{
+    if (date.isValid() && date >= DrawDate::earliestPickerDate())
+        startDate = date;
+}
+
+StatisticWindow Session::window(bool closedStart) const
+{
+    StatisticWindow w;
+    w.start = DrawDate::fromQDate(startDate);
+    w.end = DrawDate::fromQDate(selectedDate.isValid() ? selectedDate : today);
+    w.closedStart = closedStart;
+    w.mainDrawOnly = mainDrawOnly;
+    return w;
+}

@@ -1,0 +1,7 @@
+#include "app/Attach.h"
+#include "app/LottoZahlen.h"
+
+void attachChecking(LottoZahlen& window)
+{
+    (void)window;
+}

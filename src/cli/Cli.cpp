@@ -1,0 +1,149 @@
+#include "cli/Cli.h"
+
+#include "draws/DrawDate.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+
+namespace Cli {
+
+namespace {
+std::vector<Command>& registry()
+{
+    static std::vector<Command> all;
+    return all;
+}
+} // namespace
+
+Args::Args(QStringList args)
+    : m_args(std::move(args))
+{
+}
+
+std::optional<QString> Args::value(const QString& option)
+{
+    std::optional<QString> result;
+    for (qsizetype i = 0; i < m_args.size();) {
+        if (m_args[i] == option) {
+            if (i + 1 >= m_args.size())
+                throw UsageError{option + QStringLiteral(" needs a value")};
+            result = m_args[i + 1];
+            m_args.remove(i, 2);
+        } else {
+            ++i;
+        }
+    }
+    return result;
+}
+
+QStringList Args::values(const QString& option)
+{
+    QStringList result;
+    for (qsizetype i = 0; i < m_args.size();) {
+        if (m_args[i] == option) {
+            if (i + 1 >= m_args.size())
+                throw UsageError{option + QStringLiteral(" needs a value")};
+            result << m_args[i + 1];
+            m_args.remove(i, 2);
+        } else {
+            ++i;
+        }
+    }
+    return result;
+}
+
+bool Args::flag(const QString& option)
+{
+    return m_args.removeAll(option) > 0;
+}
+
+std::optional<QString> Args::positional()
+{
+    for (qsizetype i = 0; i < m_args.size(); ++i)
+        if (!m_args[i].startsWith(QLatin1String("--")))
+            return m_args.takeAt(i);
+    return std::nullopt;
+}
+
+void Args::finish() const
+{
+    if (!m_args.isEmpty())
+        throw UsageError{QStringLiteral("unexpected argument: ") + m_args.first()};
+}
+
+std::optional<QDate> Args::date(const QString& option)
+{
+    const auto text = value(option);
+    if (!text)
+        return std::nullopt;
+    const QDate d = DrawDate::parse(*text);
+    if (!d.isValid())
+        throw UsageError{option + QStringLiteral(": not a date dd.mm.yyyy: ") + *text};
+    return d;
+}
+
+std::optional<int> Args::integer(const QString& option)
+{
+    const auto text = value(option);
+    if (!text)
+        return std::nullopt;
+    bool ok = false;
+    const int v = text->toInt(&ok);
+    if (!ok)
+        throw UsageError{option + QStringLiteral(": not a whole number: ") + *text};
+    return v;
+}
+
+Session Context::makeSession() const
+{
+    Session s(home);
+    return s;
+}
+
+const std::vector<Command>& commands()
+{
+    return registry();
+}
+
+RegisterCommand::RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run)
+{
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(run)});
+}
+
+void printJson(const QJsonValue& value)
+{
+    QByteArray bytes;
+    if (value.isObject())
+        bytes = QJsonDocument(value.toObject()).toJson(QJsonDocument::Compact);
+    else if (value.isArray())
+        bytes = QJsonDocument(value.toArray()).toJson(QJsonDocument::Compact);
+    else
+        bytes = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
+    bytes += '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+void printLine(const QString& line)
+{
+    const QByteArray bytes = line.toUtf8() + '\n';
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+TipSheet::Row parseTip(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != TipSheet::Cells)
+        throw UsageError{QStringLiteral("a tip needs seven numbers n1,...,n7: ") + text};
+    TipSheet::Row row{};
+    for (int i = 0; i < TipSheet::Cells; ++i) {
+        row[i] = TipSheet::cellValue(parts[i]);
+        if (row[i] == 0)
+            throw UsageError{QStringLiteral("not a number 1..49 in tip: ") + text};
+    }
+    return row;
+}
+
+} // namespace Cli

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "app/Session.h"
+
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// numerant-cli: each command lives in its own file and registers itself with a static RegisterCommand.
+// A command returns its exit code; it throws UsageError for wrong usage (exit 2) and FileError or
+// CommandError for failures (exit 1). Output goes to stdout only after the work succeeded.
+namespace Cli {
+
+struct UsageError
+{
+    QString message;
+};
+struct CommandError
+{
+    QString message;
+};
+
+// The arguments of one command; take* removes what it returns, finish() rejects leftovers.
+class Args
+{
+public:
+    explicit Args(QStringList args);
+    std::optional<QString> value(const QString& option);   // --option VALUE (last one wins)
+    QStringList values(const QString& option);             // every --option VALUE, in order
+    bool flag(const QString& option);                      // --option
+    std::optional<QString> positional();                   // next argument not starting with --
+    void finish() const;
+    std::optional<QDate> date(const QString& option);      // dd.mm.yyyy, UsageError when malformed
+    std::optional<int> integer(const QString& option);
+
+private:
+    QStringList m_args;
+};
+
+struct Context
+{
+    QString home;   // ends with '/'
+    Args args;
+    Session makeSession() const; // home set, today from the clock, stored settings applied when present
+};
+
+struct Command
+{
+    QString name;
+    QString usage;   // one or more lines shown by --help
+    std::function<int(Context&)> run;
+};
+
+const std::vector<Command>& commands();
+
+struct RegisterCommand
+{
+    RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run);
+};
+
+void printJson(const QJsonValue& value);
+void printLine(const QString& line);
+
+// Parses "n1,n2,...,n7" into a sheet row; UsageError when malformed.
+TipSheet::Row parseTip(const QString& text);
+
+} // namespace Cli

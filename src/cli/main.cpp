@@ -1,0 +1,71 @@
+#include "app/Home.h"
+#include "cli/Cli.h"
+#include "draws/FileError.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cstdio>
+
+namespace {
+
+void printUsage(FILE* to)
+{
+    QString text = QStringLiteral("usage: numerant-cli [--home DIR] COMMAND [OPTIONS]\n\ncommands:\n");
+    for (const auto& c : Cli::commands())
+        text += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
+    text += QStringLiteral("  --help\n\nExit codes: 0 success, 1 error, 2 wrong usage.\n");
+    std::fputs(text.toUtf8().constData(), to);
+}
+
+int fail(int code, const QString& message)
+{
+    std::fputs(("numerant-cli: " + message + '\n').toUtf8().constData(), stderr);
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
+    QCoreApplication::setApplicationName(QStringLiteral("Numerant"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+
+    QStringList args = app.arguments().mid(1);
+    QString homeOverride;
+    if (args.size() >= 2 && args[0] == QLatin1String("--home")) {
+        homeOverride = args[1];
+        args = args.mid(2);
+    }
+    if (args.isEmpty()) {
+        printUsage(stderr);
+        return 2;
+    }
+    if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
+        printUsage(stdout);
+        return 0;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& command : Cli::commands()) {
+        if (command.name != name)
+            continue;
+        try {
+            Cli::Context context{Home::resolve(homeOverride, QCoreApplication::applicationDirPath()),
+                                 Cli::Args(args)};
+            return command.run(context);
+        } catch (const Cli::UsageError& e) {
+            fail(2, e.message);
+            printUsage(stderr);
+            return 2;
+        } catch (const FileError& e) {
+            return fail(1, e.message);
+        } catch (const Cli::CommandError& e) {
+            return fail(1, e.message);
+        }
+    }
+    fail(2, QStringLiteral("unknown command: ") + name);
+    printUsage(stderr);
+    return 2;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "draws/DrawRecord.h"
+
+#include <QString>
+
+#include <vector>
+
+// Which draws a scan counts: a date window with an inclusive end and a closed or open start, and the
+// main-draw filter ("Main Draw only" skips records without bonus number).
+struct StatisticWindow
+{
+    double start = 0;
+    double end = 0;
+    bool closedStart = true;
+    bool mainDrawOnly = true;
+
+    bool accepts(const DrawRecord& r) const
+    {
+        if (r.datum > end || (closedStart ? r.datum < start : r.datum <= start))
+            return false;
+        return !(mainDrawOnly && r.bonus == 0);
+    }
+};
+
+// The draw file: a headerless sequence of 32-byte records, oldest first. Every operation reads or
+// replaces it whole; nothing keeps it open. A rewrite goes through a temporary file that is flushed to
+// disk and renamed over the old file, so a crash or a failed write never loses the database.
+// Every failure throws FileError with a text naming the file.
+class DrawFile
+{
+public:
+    static constexpr const char* DefaultName = "ZahlenMax.dat";
+
+    explicit DrawFile(QString path);
+
+    const QString& path() const { return m_path; }
+    bool exists() const;
+
+    // All whole records in file order; trailing bytes that do not make a record are ignored.
+    std::vector<DrawRecord> readAll() const;
+
+    // Creates the file empty when it does not exist.
+    void createIfMissing() const;
+    void append(const std::vector<DrawRecord>& records) const;
+    // tempPath defaults to the file name followed by "~".
+    void replaceAll(const std::vector<DrawRecord>& records, const QString& tempPath = {}) const;
+    // Puts n in front of the first record dated on or after it, replacing every record of its date;
+    // Wednesday records before 04.06.1986 are dropped. Appends when n is later than every record.
+    void insert(const DrawRecord& n) const;
+    // Removes every record of the given date.
+    void removeDate(double datum) const;
+
+    static std::vector<DrawRecord> withInserted(const std::vector<DrawRecord>& records, const DrawRecord& n);
+
+private:
+    QString m_path;
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "draws/Game.h"
+
+#include <QString>
+
+#include <array>
+
+// The twelve tips of the sheet. A cell is 0 (empty) or a number 1..49; the cell rule keeps it so.
+// The result fields are what the complete check shows beside each row.
+struct TipSheet
+{
+    static constexpr int Rows = 12;
+    static constexpr int Cells = Game::NumbersPerDraw;
+    using Row = std::array<int, Cells>;
+
+    // Number of the first edit field of each row; the fields of a row are consecutive.
+    static constexpr std::array<int, Rows> FirstEdit{1, 8, 15, 22, 29, 42, 49, 57, 64, 71, 94, 101};
+
+    enum class Mark { None, Hit, Bonus }; // cell colour: window background, lime, yellow
+
+    std::array<Row, Rows> cells{};
+    std::array<bool, Rows> locked{};
+    std::array<QString, Rows> hitText;      // e.g. "3 + B"
+    std::array<QString, Rows> crossSumText; // e.g. "168"
+    std::array<bool, Rows> hitRed{};
+    std::array<std::array<Mark, Cells>, Rows> marks{};
+    int tipCount = 6;
+
+    // The cell rule: canonical number 1..49, anything else (text, blanks, 0, 50, -3) becomes empty (0).
+    static int cellValue(const QString& text)
+    {
+        bool ok = false;
+        const int v = text.trimmed().toInt(&ok);
+        return ok && v >= 1 && v <= Game::HighestNumber ? v : 0;
+    }
+    static QString cellText(int value) { return value >= 1 ? QString::number(value) : QString(); }
+
+    bool rowComplete(int row) const
+    {
+        for (int v : cells[row])
+            if (v == 0)
+                return false;
+        return true;
+    }
+    void clearRow(int row)
+    {
+        cells[row] = {};
+        hitText[row].clear();
+        crossSumText[row].clear();
+        hitRed[row] = false;
+        marks[row] = {};
+    }
+
+    bool operator==(const TipSheet&) const = default;
+};

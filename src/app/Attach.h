@@ -9,3 +9,4 @@ void attachChecking(LottoZahlen& window);   // src/checking/CheckingView.cpp
 void attachStatistics(LottoZahlen& window); // src/statistics/StatisticsView.cpp
 void attachGenerator(LottoZahlen& window);  // src/tips/GeneratorView.cpp
 void attachTipFiles(LottoZahlen& window);   // src/tipfiles/TipFilesView.cpp
+void attachSettings(LottoZahlen& window);   // src/app/SettingsBinding.cpp

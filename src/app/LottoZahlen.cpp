@@ -61,6 +61,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachStatistics(*this);
     attachGenerator(*this);
     attachTipFiles(*this);
+    attachSettings(*this);
 
     qApp->installEventFilter(this);
     resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());

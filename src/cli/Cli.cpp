@@ -146,4 +146,17 @@ TipSheet::Row parseTip(const QString& text)
     return row;
 }
 
+void applyTipArgs(Args& args, Session& session)
+{
+    const QStringList tips = args.values(QStringLiteral("--tip"));
+    if (tips.size() > TipSheet::Rows)
+        throw UsageError{QStringLiteral("at most twelve --tip")};
+    if (tips.isEmpty())
+        return;
+    for (int r = 0; r < TipSheet::Rows; ++r)
+        session.sheet.clearRow(r);
+    for (int r = 0; r < tips.size(); ++r)
+        session.sheet.cells[r] = parseTip(tips[r]);
+}
+
 } // namespace Cli

@@ -2,11 +2,17 @@
 #include "app/LottoZahlen.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
 #include <QCommandLineParser>
 #include <QLocale>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Torvanes Numerant Canada Max Lotto 7/49"));
     QApplication::setOrganizationName(QStringLiteral("Torvane"));
@@ -26,5 +32,9 @@ int main(int argc, char** argv)
     options.home = Home::resolve(parser.value(homeOption), QApplication::applicationDirPath());
     LottoZahlen window(options);
     window.show();
+    if (qEnvironmentVariableIsSet("NUMERANT_STARTUP_TIME"))
+        QTimer::singleShot(0, &window, [&sinceStart] {
+            std::fprintf(stderr, "startup: window shown after %lld ms\n", sinceStart.elapsed());
+        });
     return app.exec();
 }

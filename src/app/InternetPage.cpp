@@ -35,9 +35,6 @@ InternetPage::InternetPage(LottoZahlen& window, QWidget* parent)
     connect(host, &QLineEdit::textChanged, this, [&s](const QString& t) { s.proxyHost = t; });
     connect(port, &QLineEdit::textChanged, this, [&s](const QString& t) { s.proxyPort = t; });
     window.onRefresh([&s, host, port] {
-        // An empty proxy host means no proxy, whose port is always 80.
-        if (s.proxyHost.isEmpty())
-            s.proxyPort = QStringLiteral("80");
         if (host->text() != s.proxyHost)
             host->setText(s.proxyHost);
         if (port->text() != s.proxyPort)

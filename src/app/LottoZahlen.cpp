@@ -220,7 +220,8 @@ void LottoZahlen::startUp()
     if (s.startDate > s.today.addDays(-7))
         s.startDate = DrawDate::earliestPickerDate();
     s.laufMax = s.params.UpDown7 * 1000;                              // 10
-    refresh();                                                        // 11 (proxy port) lives in the page
+    if (s.proxyHost.isEmpty())                                        // 11
+        s.proxyPort = QStringLiteral("80");
     s.zahlenFile = QString::fromLatin1(DrawFile::DefaultName);        // 13
     s.random.randomize();                                             // 14
     s.setSelectedDate(s.today);                                       // 15, 16

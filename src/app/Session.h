@@ -29,6 +29,7 @@ public:
     DrawFile drawFile() const { return DrawFile(home + zahlenFile); }
 
     MessageTable messages;
+    int sprache = 0;                                  // interface language index (0 German)
 
     // Control values the rules read
     QDate today = QDate::currentDate();               // the clock; tests pin it

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "draws/DrawRecord.h"
+
+#include <QByteArray>
+#include <QString>
+#include <vector>
+
+class DrawFile;
+
+// Rebuilds the draw file from a CSV file of draws, one per line, oldest first:
+// dd.mm.yyyy,n1,n2,n3,n4,n5,n6,n7,bonus. Every number is stored as its lowest byte; the ENCORE and
+// Super 6 digits stay zero (the file carries none). The whole file is checked before anything is
+// written, so a bad line leaves the draw file exactly as it was.
+namespace DrawImport {
+inline constexpr const char* DefaultCsvName = "LOTTOMAX.csv";
+
+struct ParseResult
+{
+    std::vector<DrawRecord> records;
+    int errorLine = 0; // 1-based; 0 when every line was good
+    QString error;     // what is wrong with that line
+
+    bool ok() const { return errorLine == 0; }
+};
+
+// Lines may end in LF or CR LF; empty lines after the last draw are ignored, any other empty line
+// is an error, as is a header line.
+ParseResult parse(const QByteArray& text);
+
+// Reads and checks csvPath, then replaces the draw file with its draws in one atomic step.
+// Returns the number of draws imported. Throws FileError (naming the file, and the line when a
+// line is bad); the draw file is then unchanged.
+int importFile(const QString& csvPath, const DrawFile& drawFile);
+} // namespace DrawImport

@@ -1,0 +1,56 @@
+// Times every statistic of the main chart on a draw file of 2,000 draws, file read included, as a
+// click on its button runs it. Goal: each below 5 ms.
+#include "app/Session.h"
+#include "draws/DrawDate.h"
+#include "statistics/StatisticRunner.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <numeric>
+#include <random>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    constexpr int Draws = 2000;
+    constexpr int Repetitions = 300;
+
+    QTemporaryDir dir;
+    Session session(dir.path() + QLatin1Char('/'));
+    std::mt19937 random(20110522);
+    std::vector<DrawRecord> records;
+    const QDate first(1990, 1, 6);
+    for (int d = 0; d < Draws; ++d) {
+        std::array<int, Game::HighestNumber> pool;
+        std::iota(pool.begin(), pool.end(), 1);
+        std::shuffle(pool.begin(), pool.end(), random);
+        DrawRecord r;
+        r.datum = DrawDate::fromQDate(first.addDays(qint64(d) * Game::DrawRhythmDays));
+        for (int i = 0; i < Game::NumbersPerDraw; ++i)
+            r.zahlen[i] = std::uint8_t(pool[i]);
+        r.bonus = std::uint8_t(pool[Game::NumbersPerDraw]);
+        records.push_back(r);
+    }
+    session.drawFile().replaceAll(records);
+    session.startDate = first.addDays(-1);
+    session.selectedDate = first.addDays(qint64(Draws) * Game::DrawRhythmDays);
+    for (int r = 0; r < TipSheet::Rows; ++r)
+        session.sheet.cells[r] = {r + 1, r + 2, r + 3, r + 4, r + 5, r + 6, r + 7};
+
+    std::printf("statistic          mean per run (us), %d draws, %d runs, file read included\n", Draws,
+                Repetitions);
+    for (StatisticKind kind : allStatisticKinds()) {
+        runStatistic(session, kind); // warm the file cache
+        QElapsedTimer timer;
+        timer.start();
+        for (int i = 0; i < Repetitions; ++i)
+            runStatistic(session, kind);
+        const double micros = double(timer.nsecsElapsed()) / 1000.0 / Repetitions;
+        std::printf("%-18s %10.1f %s\n", statisticName(kind).toUtf8().constData(), micros,
+                    micros < 5000 ? "ok" : "SLOW");
+    }
+    return 0;
+}

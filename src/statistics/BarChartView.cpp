@@ -1,0 +1,152 @@
+#include "statistics/BarChartView.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QFontMetrics>
+#include <QValueAxis>
+#include <array>
+#include <cmath>
+
+namespace {
+
+QColor toColor(StatisticSeries::Rgb rgb)
+{
+    return QColor::fromRgb(QRgb(0xFF000000u | rgb));
+}
+
+// Categories must be unique; a hidden label is made of zero-width spaces, one more per category.
+QString hiddenLabel(int index)
+{
+    return QString(index + 1, QChar(0x200B));
+}
+
+} // namespace
+
+BarChartView::BarChartView(QWidget* parent)
+    : QChartView(parent)
+{
+    setObjectName(QStringLiteral("Chart1"));
+    setRenderHint(QPainter::Antialiasing, false);
+
+    auto* chart = new QChart;
+    chart->legend()->hide();
+    chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setBackgroundRoundness(0);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+
+    m_set = new QBarSet(QStringLiteral("Kreis"));
+    m_set->setColor(toColor(StatisticSeries::Green));
+    m_set->setBorderColor(toColor(StatisticSeries::Green).darker(150));
+    m_set->setSelectedColor(toColor(StatisticSeries::Red));
+    m_series = new QBarSeries;
+    m_series->setObjectName(QStringLiteral("Series2"));
+    m_series->append(m_set);
+    m_series->setBarWidth(0.8);
+    m_series->setLabelsVisible(false);
+    chart->addSeries(m_series);
+
+    m_axisX = new QBarCategoryAxis;
+    QFont small = m_axisX->labelsFont();
+    small.setPointSizeF(7);
+    m_axisX->setLabelsFont(small);
+    QFont titleFont = m_axisX->titleFont();
+    titleFont.setPointSizeF(8);
+    titleFont.setBold(false);
+    m_axisX->setTitleFont(titleFont);
+    m_axisX->setGridLineVisible(false);
+    m_axisY = new QValueAxis;
+    m_axisY->setLabelsFont(small);
+    m_axisY->setLabelFormat(QStringLiteral("%.0f"));
+    chart->addAxis(m_axisX, Qt::AlignBottom);
+    chart->addAxis(m_axisY, Qt::AlignLeft);
+    m_series->attachAxis(m_axisX);
+    m_series->attachAxis(m_axisY);
+    m_axisY->setRange(0, 1);
+
+    setChart(chart);
+}
+
+void BarChartView::showSeries(const StatisticSeries& series)
+{
+    const bool sameCategories = series.bars.size() == m_shown.bars.size() &&
+                                std::equal(series.bars.begin(), series.bars.end(), m_shown.bars.begin(),
+                                           [](const auto& a, const auto& b) { return a.x == b.x; });
+    m_shown = series;
+
+    const int n = int(series.bars.size());
+    if (m_set->count() != n) {
+        m_set->remove(0, m_set->count());
+        QList<qreal> values;
+        values.reserve(n);
+        for (const auto& bar : series.bars)
+            values << bar.y;
+        m_set->append(values);
+    } else {
+        for (int i = 0; i < n; ++i)
+            if (m_set->at(i) != series.bars[i].y)
+                m_set->replace(i, series.bars[i].y);
+    }
+
+    QList<int> marked;
+    for (int i = 0; i < n; ++i) {
+        const auto& colour = series.bars[i].colour;
+        if (colour && *colour != StatisticSeries::Green)
+            marked << i;
+    }
+    m_set->deselectAllBars();
+    if (!marked.isEmpty())
+        m_set->selectBars(marked);
+
+    updateCategories(!sameCategories);
+    m_axisX->setTitleText(series.title);
+
+    double lo = series.axisMinimum;
+    double hi = series.axisMaximum;
+    if (hi <= lo)
+        hi = lo + 1; // a single value still needs a visible range
+    m_axisY->setRange(lo, hi);
+    if (series.scale == StatisticSeries::Scale::Automatic)
+        m_axisY->applyNiceNumbers();
+}
+
+int BarChartView::labelStep() const
+{
+    const int n = int(m_shown.bars.size());
+    if (n == 0)
+        return 1;
+    QString widest;
+    for (const auto& bar : m_shown.bars) {
+        const QString text = QString::number(qint64(bar.x));
+        if (text.size() > widest.size())
+            widest = text;
+    }
+    const int labelWidth = QFontMetrics(m_axisX->labelsFont()).horizontalAdvance(widest) + 6;
+    const double available = std::max(50, width() - 60);
+    for (int step : std::array{1, 2, 5, 10, 20, 25, 50, 100})
+        if (double(n) / step * labelWidth <= available)
+            return step;
+    return 100;
+}
+
+void BarChartView::updateCategories(bool force)
+{
+    const int step = labelStep();
+    if (!force && step == m_labelStep)
+        return;
+    m_labelStep = step;
+    QStringList categories;
+    categories.reserve(qsizetype(m_shown.bars.size()));
+    for (int i = 0; i < int(m_shown.bars.size()); ++i) {
+        const qint64 x = qint64(m_shown.bars[i].x);
+        categories << (x % step == 0 ? QString::number(x) : hiddenLabel(i));
+    }
+    m_axisX->setCategories(categories);
+}
+
+void BarChartView::resizeEvent(QResizeEvent* event)
+{
+    QChartView::resizeEvent(event);
+    updateCategories(false);
+}

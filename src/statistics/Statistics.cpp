@@ -1,0 +1,240 @@
+#include "statistics/Statistics.h"
+
+#include "draws/Game.h"
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+namespace Statistics {
+
+namespace {
+
+using Counts = std::array<int, Game::HighestNumber + 1>; // index 0 unused
+
+bool isLotteryNumber(int n)
+{
+    return n >= 1 && n <= Game::HighestNumber;
+}
+
+StatisticSeries::Rgb numberColour(int n)
+{
+    return Game::isPrime(n) ? StatisticSeries::Red : StatisticSeries::Green;
+}
+
+// Bars 1..49 coloured red for primes and green otherwise, fixed scale.
+StatisticSeries numberSeries(const Counts& counts, const QString& title)
+{
+    StatisticSeries s;
+    s.bars.reserve(Game::HighestNumber);
+    for (int n = 1; n <= Game::HighestNumber; ++n)
+        s.bars.push_back({double(n), double(counts[n]), numberColour(n)});
+    s.setFixedBoundsFromBars();
+    s.title = title;
+    return s;
+}
+
+QString number(double value)
+{
+    return QString::number(qint64(value));
+}
+
+const QString Blanks4 = QStringLiteral("    ");
+const QString Blanks5 = QStringLiteral("     ");
+
+} // namespace
+
+double roundHalfEven(double value)
+{
+    const double lower = std::floor(value);
+    const double fraction = value - lower;
+    if (fraction < 0.5)
+        return lower;
+    if (fraction > 0.5)
+        return lower + 1;
+    return std::fmod(lower, 2.0) == 0 ? lower : lower + 1;
+}
+
+QString noDrawsMessage()
+{
+    return QStringLiteral("Im gewählten Zeitraum liegt keine Ziehung (Division durch Null).");
+}
+
+StatisticSeries frequency(const std::vector<DrawRecord>& records, const StatisticWindow& window,
+                          const MessageTable& messages, const QString& previousTitle)
+{
+    Counts counts{};
+    qint64 draws = 0;
+    qint64 sumOfCrossSums = 0;
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        for (int n : r.zahlen)
+            if (isLotteryNumber(n))
+                ++counts[n];
+        ++draws;
+        sumOfCrossSums += r.crossSum();
+    }
+    if (draws == 0)
+        return numberSeries(counts, previousTitle);
+    const double mean = roundHalfEven(double(sumOfCrossSums) / double(draws));
+    return numberSeries(counts, messages.text(0) + Blanks5 + messages.text(1) + QStringLiteral(": ") +
+                                    number(double(draws)) + Blanks4 + messages.text(2) +
+                                    QStringLiteral(": ") + number(mean));
+}
+
+StatisticSeries overdue(const std::vector<DrawRecord>& records, const StatisticWindow& window,
+                        const MessageTable& messages)
+{
+    Counts age;
+    age.fill(1);
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        for (int& a : age)
+            ++a;
+        for (int n : r.zahlen)
+            if (isLotteryNumber(n))
+                age[n] = 1;
+    }
+    return numberSeries(age, messages.text(28));
+}
+
+StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWindow& window,
+                       const MessageTable& messages, GroupSize groupSize)
+{
+    const int size = int(groupSize);
+    // Starting numbers examined; a quad starting at 47 would need a 50, so it never counts.
+    const int lastStart = groupSize == GroupSize::Pairs ? Game::HighestNumber - 1 : Game::HighestNumber - 2;
+    const int barCount = groupSize == GroupSize::Pairs     ? Game::HighestNumber - 1
+                         : groupSize == GroupSize::Triples ? Game::HighestNumber - 2
+                                                           : Game::HighestNumber;
+    static_assert(Game::HighestNumber < 64, "a draw is kept as a bit set");
+    const std::uint64_t run = (std::uint64_t(1) << size) - 1;
+    Counts groupCount{};
+    qint64 draws = 0;
+    qint64 hits = 0;
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        ++draws;
+        std::uint64_t drawn = 0; // bit n: number n drawn
+        for (int n : r.zahlen)
+            if (isLotteryNumber(n))
+                drawn |= std::uint64_t(1) << n;
+        for (int k = 1; k <= lastStart; ++k) {
+            if (((drawn >> k) & run) == run) {
+                ++groupCount[k];
+                ++hits;
+            }
+        }
+    }
+
+    StatisticSeries s;
+    s.bars.reserve(barCount);
+    for (int k = 1; k <= barCount; ++k)
+        s.bars.push_back({double(k), double(groupCount[k]), std::nullopt});
+    const int word = groupSize == GroupSize::Pairs ? 9 : groupSize == GroupSize::Triples ? 11 : 15;
+    if (groupSize == GroupSize::Quads)
+        s.setAutomaticBoundsFromBars();
+    else
+        s.setFixedBoundsFromBars();
+    s.title = messages.text(1) + QStringLiteral(": ") + number(double(draws)) + Blanks5 +
+              messages.text(word) + QLatin1Char(' ') + messages.text(10) + QStringLiteral(" : ") +
+              number(double(hits));
+    return s;
+}
+
+StatisticSeries crossSums(const std::vector<DrawRecord>& records, const StatisticWindow& window,
+                          const MessageTable& messages)
+{
+    // A record holds bytes, so a sum of seven of them stays below this.
+    std::vector<int> sumCount(Game::NumbersPerDraw * 255 + 1, 0);
+    int smallest = int(sumCount.size());
+    int largest = -1;
+    qint64 draws = 0;
+    qint64 sumOfCrossSums = 0;
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        const int sum = r.crossSum();
+        ++sumCount[sum];
+        smallest = std::min(smallest, sum);
+        largest = std::max(largest, sum);
+        ++draws;
+        sumOfCrossSums += sum;
+    }
+    if (draws == 0)
+        throw StatisticError{noDrawsMessage()};
+
+    StatisticSeries s;
+    s.bars.reserve(largest - smallest + 1);
+    for (int sum = smallest; sum <= largest; ++sum)
+        s.bars.push_back({double(sum), double(sumCount[sum]), std::nullopt});
+    s.setAutomaticBoundsFromBars();
+    const double mean = roundHalfEven(double(sumOfCrossSums) / double(draws));
+    s.title = messages.text(13) + Blanks5 + messages.text(1) + QStringLiteral(": ") + number(double(draws)) +
+              Blanks4 + messages.text(14) + QStringLiteral(": ") + number(mean);
+    return s;
+}
+
+StatisticSeries composition(const std::vector<DrawRecord>& records, const StatisticWindow& window,
+                            const MessageTable& messages, Composition kind)
+{
+    auto matches = [kind](int n) {
+        switch (kind) {
+        case Composition::Primes:
+            return Game::isPrime(n);
+        case Composition::Odd:
+            return n % 2 == 1;
+        case Composition::Even:
+            return n % 2 == 0;
+        }
+        return false;
+    };
+    std::array<int, Game::NumbersPerDraw + 1> classCount{};
+    qint64 draws = 0;
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        ++draws;
+        int i = 0;
+        for (int n : r.zahlen)
+            if (matches(n))
+                ++i;
+        ++classCount[i];
+    }
+    if (draws == 0)
+        throw StatisticError{noDrawsMessage()};
+
+    StatisticSeries s;
+    qint64 matching = 0;
+    for (int i = 0; i <= Game::NumbersPerDraw; ++i) {
+        s.bars.push_back({double(i), double(classCount[i]), std::nullopt});
+        matching += qint64(i) * classCount[i];
+    }
+    s.setFixedBoundsFromBars();
+    const double share = roundHalfEven(double(matching) * 100.0 / double(draws * Game::NumbersPerDraw));
+    const int first = kind == Composition::Primes ? 44 : kind == Composition::Odd ? 46 : 48;
+    const QString separator = kind == Composition::Primes ? QStringLiteral(". ") : QStringLiteral(".  ");
+    s.title = messages.text(first) + QLatin1Char(' ') + number(double(draws)) + QLatin1Char(' ') +
+              messages.text(1) + separator + number(share) + QStringLiteral("% ") + messages.text(first + 1) +
+              QLatin1Char('.');
+    return s;
+}
+
+StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messages)
+{
+    Counts counts{};
+    for (const TipSheet::Row& row : sheet.cells) {
+        for (int n : row) {
+            if (n == 0)
+                return numberSeries(counts, messages.text(29));
+            if (isLotteryNumber(n))
+                ++counts[n];
+        }
+    }
+    return numberSeries(counts, messages.text(29));
+}
+
+} // namespace Statistics

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-
 #include <cstdio>
 
 #ifdef Q_OS_WIN
@@ -48,10 +47,12 @@ std::vector<DrawRecord> DrawFile::readAll() const
 {
     QFile file(m_path);
     if (!file.open(QIODevice::ReadOnly))
-        throw error(QStringLiteral("Die Ziehungsdatei kann nicht geöffnet werden"), m_path, file.errorString());
+        throw error(QStringLiteral("Die Ziehungsdatei kann nicht geöffnet werden"), m_path,
+                    file.errorString());
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw error(QStringLiteral("Die Ziehungsdatei kann nicht gelesen werden"), m_path, file.errorString());
+        throw error(QStringLiteral("Die Ziehungsdatei kann nicht gelesen werden"), m_path,
+                    file.errorString());
     const qsizetype count = bytes.size() / DrawRecord::Size;
     std::vector<DrawRecord> records;
     records.reserve(count);
@@ -94,7 +95,8 @@ void DrawFile::replaceAll(const std::vector<DrawRecord>& records, const QString&
     temp.close();
     if (!synced || temp.error() != QFileDevice::NoError) {
         QFile::remove(tempPath);
-        throw error(QStringLiteral("Die temporäre Ziehungsdatei kann nicht geschrieben werden"), tempPath, detail);
+        throw error(QStringLiteral("Die temporäre Ziehungsdatei kann nicht geschrieben werden"), tempPath,
+                    detail);
     }
     if (!replaceFile(tempPath, m_path)) {
         QFile::remove(tempPath);
@@ -126,7 +128,14 @@ std::vector<DrawRecord> DrawFile::withInserted(const std::vector<DrawRecord>& re
 
 void DrawFile::insert(const DrawRecord& n) const
 {
-    replaceAll(withInserted(readAll(), n));
+    std::vector<DrawRecord> records = readAll();
+    // A draw later than the last one is only appended: nothing else of the file changes.
+    if (records.empty() || n.datum > records.back().datum) {
+        records.push_back(n);
+        replaceAll(records);
+        return;
+    }
+    replaceAll(withInserted(records, n));
 }
 
 void DrawFile::removeDate(double datum) const

@@ -1,0 +1,148 @@
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCli(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(NUMERANT_CLI_PATH), args);
+    Run run;
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
+        return run;
+    run.exitCode = process.exitCode();
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+const QByteArray kDraws = "25.09.2009,5,12,19,23,34,38,44,7\r\n"
+                          "02.10.2009,8,27,28,29,31,32,35,11\r\n"
+                          "02.10.2009,1,2,3,5,14,16,25,0\r\n"
+                          "09.10.2009,5,15,25,38,42,46,47,26\r\n";
+
+} // namespace
+
+class TestCliDraws : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void importThenDraws();
+    void exitCodes_data();
+    void exitCodes();
+};
+
+void TestCliDraws::importThenDraws()
+{
+    QTemporaryDir home;
+    writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), kDraws);
+    const QStringList base{QStringLiteral("--home"), home.path()};
+
+    Run run = runCli(base + QStringList{QStringLiteral("import")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("4\n"));
+    QCOMPARE(QFileInfo(home.filePath(QStringLiteral("ZahlenMax.dat"))).size(), 4 * 32);
+
+    run = runCli(base + QStringList{QStringLiteral("draws")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("25.09.2009,5,12,19,23,34,38,44,7,0000000\n"
+                                 "02.10.2009,8,27,28,29,31,32,35,11,0000000\n"
+                                 "02.10.2009,1,2,3,5,14,16,25,0,0000000\n"
+                                 "09.10.2009,5,15,25,38,42,46,47,26,0000000\n"));
+
+    // The first nine fields import again unchanged.
+    QByteArray again;
+    for (const QByteArray& line : run.out.split('\n'))
+        if (!line.isEmpty())
+            again += line.left(line.lastIndexOf(',')) + '\n';
+    const QString copy = home.filePath(QStringLiteral("copy.csv"));
+    writeFile(copy, again);
+    const QByteArray before = fileBytes(home.filePath(QStringLiteral("ZahlenMax.dat")));
+    QCOMPARE(runCli(base + QStringList{QStringLiteral("import"), copy}).exitCode, 0);
+    QCOMPARE(fileBytes(home.filePath(QStringLiteral("ZahlenMax.dat"))), before);
+
+    run = runCli(base + QStringList{QStringLiteral("draws"), QStringLiteral("--from"),
+                                    QStringLiteral("02.10.2009"), QStringLiteral("--to"),
+                                    QStringLiteral("08.10.2009")});
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.out, QByteArray("02.10.2009,8,27,28,29,31,32,35,11,0000000\n"
+                                 "02.10.2009,1,2,3,5,14,16,25,0,0000000\n"));
+}
+
+void TestCliDraws::exitCodes_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QByteArray>("csv"); // written as LOTTOMAX.csv when not empty
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QByteArray>("errorPart");
+
+    const QByteArray bad = kDraws + "Datum,1,2,3,4,5,6,7,8\r\n";
+    // clang-format off
+    QTest::addRow("help lists the commands") << QStringList{"--help"} << QByteArray() << 0 << QByteArray();
+    QTest::addRow("draws of an empty range") << QStringList{"draws", "--from", "01.01.2030"} << QByteArray() << 0 << QByteArray();
+    QTest::addRow("bad line")          << QStringList{"import"} << bad << 1 << QByteArray("Zeile 5");
+    QTest::addRow("missing CSV")       << QStringList{"import"} << QByteArray() << 1 << QByteArray("LOTTOMAX.csv");
+    QTest::addRow("named CSV missing") << QStringList{"import", "nowhere.csv"} << QByteArray() << 1 << QByteArray("nowhere.csv");
+    QTest::addRow("bad date option")   << QStringList{"draws", "--from", "2009-10-02"} << QByteArray() << 2 << QByteArray("--from");
+    QTest::addRow("date option without value") << QStringList{"draws", "--to"} << QByteArray() << 2 << QByteArray("--to");
+    QTest::addRow("two files")         << QStringList{"import", "a.csv", "b.csv"} << QByteArray() << 2 << QByteArray("b.csv");
+    QTest::addRow("unknown option")    << QStringList{"draws", "--all"} << QByteArray() << 2 << QByteArray("--all");
+    QTest::addRow("unknown command")   << QStringList{"drawz"} << QByteArray() << 2 << QByteArray("drawz");
+    QTest::addRow("no command")        << QStringList{} << QByteArray() << 2 << QByteArray("usage");
+    // clang-format on
+}
+
+void TestCliDraws::exitCodes()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QByteArray, csv);
+    QFETCH(int, exitCode);
+    QFETCH(QByteArray, errorPart);
+
+    QTemporaryDir home;
+    const QString dat = home.filePath(QStringLiteral("ZahlenMax.dat"));
+    const QByteArray old = QByteArray(32, '\0');
+    writeFile(dat, old);
+    if (!csv.isEmpty())
+        writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), csv);
+
+    const Run run = runCli(QStringList{QStringLiteral("--home"), home.path()} + args);
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(run.err.contains(errorPart), run.err.constData());
+    } else if (args.first() == QLatin1String("--help")) {
+        QVERIFY(run.out.contains("\n  import [FILE]"));
+        QVERIFY(run.out.contains("\n  draws [--from dd.mm.yyyy] [--to dd.mm.yyyy]"));
+    }
+    QCOMPARE(fileBytes(dat), old);
+    QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("~")),
+             QStringList());
+}
+
+QTEST_GUILESS_MAIN(TestCliDraws)
+#include "TestCliDraws.moc"

@@ -1,0 +1,130 @@
+#include "checking/TipSearch.h"
+#include "cli/Cli.h"
+#include "draws/DrawDate.h"
+#include "tips/TipGenerator.h"
+
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace {
+
+const char* endName(TipGenerator::End end)
+{
+    switch (end) {
+    case TipGenerator::End::Completed:
+        return "completed";
+    case TipGenerator::End::BudgetUsedUp:
+        return "budget";
+    case TipGenerator::End::PoolTooSmall:
+        return "pool";
+    case TipGenerator::End::Stopped:
+        return "stopped";
+    case TipGenerator::End::ReviewAborted:
+        return "aborted";
+    }
+    return "";
+}
+
+void applyWindow(Cli::Args& args, Session& session)
+{
+    if (const auto date = args.date(QStringLiteral("--date")))
+        session.setSelectedDate(*date);
+    if (const auto start = args.date(QStringLiteral("--start")))
+        session.setStartDate(*start);
+}
+
+void requireDrawFile(const Session& session)
+{
+    if (!session.drawFile().exists())
+        throw Cli::CommandError{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")};
+}
+
+int generateCommand(Cli::Context& context)
+{
+    Session session = context.makeSession();
+    const auto seed = context.args.integer(QStringLiteral("--seed"));
+    applyWindow(context.args, session);
+    if (const auto tips = context.args.integer(QStringLiteral("--tips"))) {
+        if (*tips < 1 || *tips > TipSheet::Rows)
+            throw Cli::UsageError{QStringLiteral("--tips: 1..12")};
+        session.sheet.tipCount = *tips;
+    }
+    for (const QString& setting : context.args.values(QStringLiteral("--set"))) {
+        const auto name = setting.section(QLatin1Char('='), 0, 0);
+        bool ok = false;
+        const int value = setting.section(QLatin1Char('='), 1).toInt(&ok);
+        if (!ok || !session.params.get(name))
+            throw Cli::UsageError{QStringLiteral("--set NAME=VALUE with a known option name: ") + setting};
+        session.params.set(name, value);
+    }
+    for (const QString& lock : context.args.values(QStringLiteral("--lock"))) {
+        bool ok = false;
+        const int row = lock.section(QLatin1Char('='), 0, 0).toInt(&ok);
+        if (!ok || row < 1 || row > TipSheet::Rows)
+            throw Cli::UsageError{QStringLiteral("--lock R=n1,...,n7 with R 1..12: ") + lock};
+        session.sheet.cells[std::size_t(row - 1)] = Cli::parseTip(lock.section(QLatin1Char('='), 1));
+        session.sheet.locked[std::size_t(row - 1)] = true;
+    }
+    context.args.finish();
+    requireDrawFile(session);
+
+    if (seed)
+        session.random.seed = std::int32_t(*seed);
+    else
+        session.random.randomize();
+    session.sortieren = true;
+    const TipGenerator::Outcome outcome = TipGenerator::run(session);
+
+    QJsonArray rows;
+    for (int r = 0; r < TipSheet::Rows; ++r) {
+        if (!session.sheet.rowComplete(r)) {
+            rows.append(QJsonValue::Null);
+            continue;
+        }
+        QJsonArray numbers;
+        for (int v : session.sheet.cells[std::size_t(r)])
+            numbers.append(v);
+        rows.append(numbers);
+    }
+    Cli::printJson(QJsonObject{{QStringLiteral("rows"), rows},
+                               {QStringLiteral("status"), session.status},
+                               {QStringLiteral("candidates"), outcome.candidates},
+                               {QStringLiteral("end"), QLatin1String(endName(outcome.end))}});
+    return 0;
+}
+
+int searchCommand(Cli::Context& context)
+{
+    Session session = context.makeSession();
+    const int threshold = context.args.integer(QStringLiteral("--threshold")).value_or(6);
+    applyWindow(context.args, session);
+    Cli::applyTipArgs(context.args, session);
+    context.args.finish();
+    requireDrawFile(session);
+
+    QJsonArray stops;
+    TipSearch::run(session, threshold, [&](const TipSearch::Stop& stop) {
+        stops.append(QJsonObject{{QStringLiteral("date"), DrawDate::format(stop.date)},
+                                 {QStringLiteral("row"), stop.row},
+                                 {QStringLiteral("hits"), stop.hits},
+                                 {QStringLiteral("bonus"), stop.bonus}});
+        return true;
+    });
+    Cli::printJson(stops);
+    return 0;
+}
+
+const Cli::RegisterCommand generateRegistration(
+    "generate",
+    "generate [--seed N] [--date dd.mm.yyyy] [--start dd.mm.yyyy] [--tips N] [--set NAME=VALUE]...\n"
+    "        [--lock R=n1,...,n7]...   one generator run as the button does; prints the twelve rows\n"
+    "        (seven numbers or null), the status text, the candidates drawn and how the run ended",
+    generateCommand);
+const Cli::RegisterCommand searchRegistration(
+    "search",
+    "search [--threshold N] [--date dd.mm.yyyy] [--start dd.mm.yyyy] [--tip n1,...,n7]...\n"
+    "        every draw of the window (start date included) where a tip reached N hits (default 6),\n"
+    "        as a JSON array of {date, row, hits, bonus}",
+    searchCommand);
+
+} // namespace

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+class Session;
+
+// SpeedButton13Click: the user seeds the random source with a lucky number, so that the next run can
+// be repeated. The range shown in the caption is a suggestion, not a check.
+namespace LuckyNumber {
+
+// The proposal is Random(99999) as text; drawing it advances the random source once.
+QString propose(Session& session);
+QString caption(const Session& session); // entry 30 + " (1-99999999)?"
+QString prompt(const Session& session);  // entry 31
+// A 32-bit whole number (sign allowed, surrounding blanks ignored); nothing otherwise.
+std::optional<std::int32_t> parse(const QString& text);
+
+// The whole action: ask (the input box returns the preset when cancelled), then seed, or show entry 34
+// and leave the seed as it is. Returns whether the seed was set.
+bool ask(
+    Session& session,
+    const std::function<QString(const QString& caption, const QString& prompt, const QString& preset)>& input,
+    const std::function<void(const QString&)>& error);
+
+} // namespace LuckyNumber

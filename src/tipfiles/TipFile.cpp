@@ -1,0 +1,113 @@
+#include "tipfiles/TipFile.h"
+
+#include "draws/FileError.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringList>
+
+namespace TipFile {
+
+namespace {
+
+// Rows from the third on end their last field at ":"; the first two keep the whole rest.
+constexpr int FirstRowCutAtColon = 2;
+
+QByteArray crlf()
+{
+    return QByteArrayLiteral("\r\n");
+}
+
+} // namespace
+
+QString proposedName(const QDate& selectedDate, const QDate& today)
+{
+    QDate date = today;
+    switch (selectedDate.dayOfWeek()) {
+    case Qt::Sunday:
+    case Qt::Wednesday:
+        date = selectedDate.addDays(3);
+        break;
+    case Qt::Saturday:
+        date = selectedDate.addDays(4);
+        break;
+    default:
+        break;
+    }
+    return date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + QLatin1String(Extension);
+}
+
+QByteArray encode(const TipSheet& sheet, const QString& losNr)
+{
+    QByteArray bytes;
+    for (const auto& row : sheet.cells) {
+        QStringList texts;
+        for (int v : row)
+            texts << TipSheet::cellText(v);
+        bytes += texts.join(QLatin1Char(',')).toLatin1() + crlf();
+    }
+    bytes += losNr.toLatin1() + crlf();
+    return bytes;
+}
+
+void write(const QString& path, const TipSheet& sheet, const QString& losNr)
+{
+    QSaveFile file(path);
+    const QByteArray bytes = encode(sheet, losNr);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw FileError{
+            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString())};
+}
+
+QByteArray read(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileError{
+            QStringLiteral("Die Datei %1 kann nicht geöffnet werden: %2").arg(path, file.errorString())};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw FileError{
+            QStringLiteral("Die Datei %1 kann nicht gelesen werden: %2").arg(path, file.errorString())};
+    return bytes;
+}
+
+void apply(const QByteArray& bytes, TipSheet& sheet, QString& losNr)
+{
+    QList<QByteArray> lines = bytes.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast(); // the end of the last line, not a line of its own
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+
+    const int rows = std::min<int>(int(lines.size()), TipSheet::Rows);
+    for (int r = 0; r < rows; ++r) {
+        QString rest = QString::fromLatin1(lines[r]);
+        TipSheet::Row row{};
+        for (int c = 0; c < TipSheet::Cells - 1; ++c) {
+            const qsizetype comma = rest.indexOf(QLatin1Char(','));
+            if (comma < 0)
+                continue; // this cell stays empty and the rest goes to the last cell
+            row[c] = TipSheet::cellValue(rest.left(comma));
+            rest.remove(0, comma + 1);
+        }
+        if (r >= FirstRowCutAtColon) {
+            const qsizetype colon = rest.indexOf(QLatin1Char(':'));
+            if (colon >= 0)
+                rest.truncate(colon);
+        }
+        row[TipSheet::Cells - 1] = TipSheet::cellValue(rest);
+        sheet.clearRow(r);
+        sheet.cells[r] = row;
+    }
+    if (lines.size() > TipSheet::Rows)
+        losNr = QString::fromLatin1(lines[TipSheet::Rows]);
+}
+
+} // namespace TipFile
+
+void writeTipFile(const QString& path, const TipSheet& sheet, const QString& losNr)
+{
+    TipFile::write(path, sheet, losNr);
+}

@@ -1,10 +1,11 @@
 #include "statistics/BarChartView.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QFontMetrics>
+#include <QTextDocumentFragment>
 #include <QValueAxis>
 #include <array>
 #include <cmath>
@@ -16,10 +17,13 @@ QColor toColor(StatisticSeries::Rgb rgb)
     return QColor::fromRgb(QRgb(0xFF000000u | rgb));
 }
 
-// Categories must be unique; a hidden label is made of zero-width spaces, one more per category.
-QString hiddenLabel(int index)
+// Whole-number ticks, about six of them.
+double tickInterval(double range)
 {
-    return QString(index + 1, QChar(0x200B));
+    for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 25.0, 50.0, 100.0, 200.0, 250.0, 500.0, 1000.0})
+        if (range / step <= 8)
+            return step;
+    return std::ceil(range / 8);
 }
 
 } // namespace
@@ -47,7 +51,8 @@ BarChartView::BarChartView(QWidget* parent)
     m_series->setLabelsVisible(false);
     chart->addSeries(m_series);
 
-    m_axisX = new QBarCategoryAxis;
+    m_axisX = new QCategoryAxis;
+    m_axisX->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     QFont small = m_axisX->labelsFont();
     small.setPointSizeF(7);
     m_axisX->setLabelsFont(small);
@@ -56,14 +61,18 @@ BarChartView::BarChartView(QWidget* parent)
     titleFont.setBold(false);
     m_axisX->setTitleFont(titleFont);
     m_axisX->setGridLineVisible(false);
+    m_axisX->setRange(-0.5, 0.5);
     m_axisY = new QValueAxis;
     m_axisY->setLabelsFont(small);
     m_axisY->setLabelFormat(QStringLiteral("%.0f"));
+    m_axisY->setTickType(QValueAxis::TicksDynamic);
+    m_axisY->setTickAnchor(0);
     chart->addAxis(m_axisX, Qt::AlignBottom);
     chart->addAxis(m_axisY, Qt::AlignLeft);
     m_series->attachAxis(m_axisX);
     m_series->attachAxis(m_axisY);
     m_axisY->setRange(0, 1);
+    m_axisY->setTickInterval(1);
 
     setChart(chart);
 }
@@ -99,8 +108,10 @@ void BarChartView::showSeries(const StatisticSeries& series)
     if (!marked.isEmpty())
         m_set->selectBars(marked);
 
-    updateCategories(!sameCategories);
-    m_axisX->setTitleText(series.title);
+    m_axisX->setRange(-0.5, std::max(n, 1) - 0.5);
+    updateLabels(!sameCategories);
+    // The title is shown as rich text, which would fold the runs of blanks the titles carry.
+    m_axisX->setTitleText(series.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 
     double lo = series.axisMinimum;
     double hi = series.axisMaximum;
@@ -109,6 +120,14 @@ void BarChartView::showSeries(const StatisticSeries& series)
     m_axisY->setRange(lo, hi);
     if (series.scale == StatisticSeries::Scale::Automatic)
         m_axisY->applyNiceNumbers();
+    m_axisY->setTickInterval(tickInterval(m_axisY->max() - m_axisY->min()));
+}
+
+QString BarChartView::axisTitle() const
+{
+    return QTextDocumentFragment::fromHtml(m_axisX->titleText())
+        .toPlainText()
+        .replace(QChar::Nbsp, QLatin1Char(' '));
 }
 
 int BarChartView::labelStep() const
@@ -122,7 +141,8 @@ int BarChartView::labelStep() const
         if (text.size() > widest.size())
             widest = text;
     }
-    const int labelWidth = QFontMetrics(m_axisX->labelsFont()).horizontalAdvance(widest) + 6;
+    const int labelWidth = QFontMetrics(m_axisX->labelsFont()).horizontalAdvance(widest) +
+                           16; // the axis elides a label that nearly fills its slot
     const double available = std::max(50, width() - 60);
     for (int step : std::array{1, 2, 5, 10, 20, 25, 50, 100})
         if (double(n) / step * labelWidth <= available)
@@ -130,23 +150,23 @@ int BarChartView::labelStep() const
     return 100;
 }
 
-void BarChartView::updateCategories(bool force)
+void BarChartView::updateLabels(bool force)
 {
     const int step = labelStep();
     if (!force && step == m_labelStep)
         return;
     m_labelStep = step;
-    QStringList categories;
-    categories.reserve(qsizetype(m_shown.bars.size()));
+    for (const QString& label : m_axisX->categoriesLabels())
+        m_axisX->remove(label);
     for (int i = 0; i < int(m_shown.bars.size()); ++i) {
         const qint64 x = qint64(m_shown.bars[i].x);
-        categories << (x % step == 0 ? QString::number(x) : hiddenLabel(i));
+        if (x % step == 0)
+            m_axisX->append(QString::number(x), i);
     }
-    m_axisX->setCategories(categories);
 }
 
 void BarChartView::resizeEvent(QResizeEvent* event)
 {
     QChartView::resizeEvent(event);
-    updateCategories(false);
+    updateLabels(false);
 }

@@ -4,15 +4,16 @@
 
 #include <QChartView>
 
-class QBarCategoryAxis;
 class QBarSeries;
 class QBarSet;
+class QCategoryAxis;
 class QValueAxis;
 
 // Chart1: draws one StatisticSeries as a bar chart. The chart, its series and axes are built once;
 // showing a new series replaces the bar values in place, so a redraw never rebuilds the view.
 // Bars without a colour, and green bars, take the series colour; other coloured bars are drawn in
-// the selection colour (the chart module has no per-bar colour).
+// the selection colour (the chart module has no per-bar colour). Bar i sits at position i of the
+// category axis, which labels every n-th bar with its x value so that the labels fit the width.
 class BarChartView : public QChartView
 {
     Q_OBJECT
@@ -23,19 +24,20 @@ public:
     const StatisticSeries& shownSeries() const { return m_shown; }
 
     QBarSet* barSet() const { return m_set; }
-    QBarCategoryAxis* categoryAxis() const { return m_axisX; }
+    QCategoryAxis* categoryAxis() const { return m_axisX; }
     QValueAxis* valueAxis() const { return m_axisY; }
+    QString axisTitle() const; // the title as plain text
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void updateCategories(bool force);
+    void updateLabels(bool force);
     int labelStep() const;
 
     QBarSeries* m_series = nullptr;
     QBarSet* m_set = nullptr;
-    QBarCategoryAxis* m_axisX = nullptr;
+    QCategoryAxis* m_axisX = nullptr;
     QValueAxis* m_axisY = nullptr;
     StatisticSeries m_shown;
     int m_labelStep = 0;

@@ -4,8 +4,8 @@
 
 #include <QCoreApplication>
 #include <QLocale>
-
 #include <cstdio>
+#include <exception>
 
 namespace {
 
@@ -35,7 +35,9 @@ int main(int argc, char** argv)
 
     QStringList args = app.arguments().mid(1);
     QString homeOverride;
-    if (args.size() >= 2 && args[0] == QLatin1String("--home")) {
+    if (!args.isEmpty() && args[0] == QLatin1String("--home")) {
+        if (args.size() < 2)
+            return fail(2, QStringLiteral("--home needs a value"));
         homeOverride = args[1];
         args = args.mid(2);
     }
@@ -48,6 +50,10 @@ int main(int argc, char** argv)
         return 0;
     }
     const QString name = args.takeFirst();
+    if (args.contains(QLatin1String("--help"))) {
+        printUsage(stdout);
+        return 0;
+    }
     for (const auto& command : Cli::commands()) {
         if (command.name != name)
             continue;
@@ -63,6 +69,8 @@ int main(int argc, char** argv)
             return fail(1, e.message);
         } catch (const Cli::CommandError& e) {
             return fail(1, e.message);
+        } catch (const std::exception& e) {
+            return fail(1, QString::fromLocal8Bit(e.what()));
         }
     }
     fail(2, QStringLiteral("unknown command: ") + name);

@@ -125,6 +125,10 @@ void TestChartPage::chartShowsSeries()
     click("SpeedButton1"); // pairs: 48 bars in the series colour
     QCOMPARE(chart->barSet()->count(), 48);
     QVERIFY(chart->barSet()->selectedBars().isEmpty());
+
+    m_window->session().chart = {}; // the searches clear the chart
+    m_window->refresh();
+    QCOMPARE(chart->barSet()->count(), 0);
 }
 
 void TestChartPage::errorKeepsChart()

@@ -16,14 +16,14 @@ QDate day(const char* text)
 }
 
 // "dd.mm.yyyy:bonus" per record; the numbers are the same for every record.
-std::vector<DrawRecord> records(const QStringList& specs)
+std::vector<DrawRecord> records(const QStringList& entries)
 {
     std::vector<DrawRecord> out;
-    for (const QString& spec : specs) {
+    for (const QString& entry : entries) {
         DrawRecord r;
-        r.datum = DrawDate::fromQDate(DrawDate::parse(spec.section(QLatin1Char(':'), 0, 0)));
+        r.datum = DrawDate::fromQDate(DrawDate::parse(entry.section(QLatin1Char(':'), 0, 0)));
         r.zahlen = {1, 2, 3, 4, 5, 6, 7};
-        r.bonus = std::uint8_t(spec.section(QLatin1Char(':'), 1, 1).toInt());
+        r.bonus = std::uint8_t(entry.section(QLatin1Char(':'), 1, 1).toInt());
         out.push_back(r);
     }
     return out;

@@ -257,10 +257,11 @@ void TipPage::buildRows(QWidget* area)
         }
         auto* hit = new QLabel(area);
         hit->setObjectName(QLatin1String(Rows[row].hit));
-        hit->setMinimumWidth(36);
+        hit->setFixedWidth(40);
+        hit->setContentsMargins(4, 0, 0, 0);
         auto* crossSum = new QLabel(area);
         crossSum->setObjectName(QLatin1String(Rows[row].crossSum));
-        crossSum->setMinimumWidth(26);
+        crossSum->setFixedWidth(28);
         crossSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_hitLabels[row] = hit;
         m_crossSumLabels[row] = crossSum;
@@ -272,6 +273,7 @@ void TipPage::buildRows(QWidget* area)
     }
     grid->setColumnMinimumWidth(0, 52);
     grid->setColumnMinimumWidth(1 + TipSheet::Cells, 24);
+    grid->setColumnStretch(4 + TipSheet::Cells, 1);
 }
 
 void TipPage::cellChanged(int row, int col)

@@ -1,0 +1,262 @@
+#include "app/LottoZahlen.h"
+#include "app/SettingsStore.h"
+#include "draws/DrawDate.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFile>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+// The real window against a settings file in a temporary configuration folder.
+class TestSettingsRestore : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_home;
+    int m_lookups = 0;
+
+    static SettingsStore store() { return SettingsStore(SettingsStore::defaultFilePath()); }
+
+    std::unique_ptr<LottoZahlen> startWindow()
+    {
+        auto window =
+            std::make_unique<LottoZahlen>(LottoZahlen::Options{m_home.path() + QLatin1Char('/'), false});
+        window->lookupAction = [this] { ++m_lookups; };
+        window->frequencyAction = {};
+        window->show();
+        window->startUp();
+        return window;
+    }
+    template <typename T> static T* find(LottoZahlen& w, const QString& name)
+    {
+        auto* c = w.control<T>(name);
+        if (!c)
+            qFatal("missing control %s", qPrintable(name));
+        return c;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit());
+        QVERIFY(SettingsStore::defaultFilePath().startsWith(m_config.path()));
+    }
+    void init()
+    {
+        QFile::remove(SettingsStore::defaultFilePath());
+        m_lookups = 0;
+    }
+
+    void unreadableValueSkipsTheRestOfItsGroupOnly()
+    {
+        SettingsStore s = store();
+        for (int n = 1; n <= 4; ++n)
+            s.writeBool(QStringLiteral("Chekcbox%1").arg(n), n <= 2); // designed: 1, 2 off; 3, 4 on
+        s.writeText(QStringLiteral("Chekcbox5"), QStringLiteral("true"));
+        s.writeBool(QStringLiteral("Chekcbox6"), true);
+        s.writeInteger(QStringLiteral("Spiel77Ja"), 1);
+        s.writeInteger(QStringLiteral("height"), 900);
+        s.writeInteger(QStringLiteral("UpDown7"), 300);
+        s.writeInteger(QStringLiteral("UpDown8"), 9);
+        s.writeInteger(QStringLiteral("UpDown12"), 500); // clamped to 75
+        s.writeText(QStringLiteral("Edit1"), QStringLiteral("07"));
+        s.writeText(QStringLiteral("Edit2"), QStringLiteral("50"));
+        s.writeText(QStringLiteral("Edit3"), QStringLiteral("x"));
+        s.writeText(QStringLiteral("Edit107"), QStringLiteral("49"));
+        s.writeText(QStringLiteral("Edit36"), QStringLiteral("6"));
+        s.commit();
+
+        auto w = startWindow();
+        const Session& session = w->session();
+        QCOMPARE(session.params.CheckBox1, true);
+        QCOMPARE(session.params.CheckBox2, true);
+        QCOMPARE(session.params.CheckBox3, false);
+        QCOMPARE(session.params.CheckBox4, false);
+        QCOMPARE(session.params.CheckBox5, true);  // designed state kept
+        QCOMPARE(session.params.CheckBox6, false); // skipped
+        QCOMPARE(session.spiel77Ja, 0);
+        QVERIFY(w->height() != 900);
+
+        QCOMPARE(session.params.UpDown7, 300);
+        QCOMPARE(session.laufMax, 300000);
+        QCOMPARE(session.params.UpDown12, 75);
+        QCOMPARE(session.params.UpDown6, 6);
+        QCOMPARE(session.sheet.tipCount, 9);
+        QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown8"))->value(), 9);
+        QCOMPARE(session.sheet.cells[0], (TipSheet::Row{7, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit1"))->text(), QStringLiteral("7"));
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit2"))->text(), QString());
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit107"))->text(), QStringLiteral("49"));
+    }
+
+    void storedHeightScalesThePagesAndMaximisedKeepsTheNormalSize()
+    {
+        int designedHeight = 0;
+        double designedFont = 0;
+        {
+            LottoZahlen probe(LottoZahlen::Options{m_home.path() + QLatin1Char('/'), false});
+            designedHeight = probe.height();
+            designedFont = find<QTabWidget>(probe, QStringLiteral("PageControl1"))->font().pointSizeF();
+        }
+        SettingsStore s = store();
+        s.writeInteger(QStringLiteral("height"), 2 * designedHeight);
+        s.writeInteger(QStringLiteral("width"), 3000);
+        s.commit();
+        QSize normal;
+        {
+            auto w = startWindow();
+            QCOMPARE(w->height(), 2 * designedHeight);
+            QCOMPARE(w->width(), 3000);
+            QCOMPARE(find<QTabWidget>(*w, QStringLiteral("PageControl1"))->font().pointSizeF(),
+                     2 * designedFont);
+            w->resize(w->width() - 20, w->height() + 20);
+            normal = w->size();
+            QVERIFY(w->close());
+        }
+        QCOMPARE(store().readInteger(QStringLiteral("height")), normal.height());
+        QCOMPARE(store().readInteger(QStringLiteral("width")), normal.width());
+        {
+            auto w = startWindow();
+            w->resize(normal.width() + 100, normal.height() + 100);
+            w->showMaximized();
+            QVERIFY(w->windowState() & Qt::WindowMaximized);
+            QVERIFY(w->size() != normal);
+            QVERIFY(w->close());
+        }
+        QCOMPARE(store().readInteger(QStringLiteral("height")), normal.height());
+        QCOMPARE(store().readInteger(QStringLiteral("width")), normal.width());
+    }
+
+    void firstCloseWritesEveryValue()
+    {
+        {
+            auto w = startWindow();
+            QVERIFY(w->close());
+        }
+        const SettingsStore s = store();
+        QCOMPARE(s.readBool(QStringLiteral("Chekcbox16")), true);
+        QCOMPARE(s.readBool(QStringLiteral("Chekcbox31")), false);
+        QCOMPARE(s.readText(QStringLiteral("Edit36")), QStringLiteral("5"));
+        QCOMPARE(s.readText(QStringLiteral("Edit1")), QString());
+        QCOMPARE(s.readInteger(QStringLiteral("UpDown8")), 6);
+        QCOMPARE(s.readText(QStringLiteral("ProxyPortEdit")), QStringLiteral("80"));
+        QCOMPARE(s.readText(QStringLiteral("Losnummer")), QString());
+        QVERIFY(s.exists(QStringLiteral("DateTimePicker2")));
+        QVERIFY(!s.exists(QStringLiteral("Chekcbox17")));
+        // 33 check boxes, the size, the language, 21 up-downs, 85 edits, ticket, proxy pair, date, two flags
+        int count = 0;
+        for (const QString& name :
+             QStringList{QStringLiteral("height"), QStringLiteral("width"), QStringLiteral("Sprache"),
+                         QStringLiteral("Losnummer"), QStringLiteral("ProxyHostEdit"),
+                         QStringLiteral("ProxyPortEdit"), QStringLiteral("DateTimePicker2"),
+                         QStringLiteral("Spiel77Ja"), QStringLiteral("Super6Ja")})
+            count += s.exists(name);
+        for (int n = 1; n <= 35; ++n)
+            count += s.exists(QStringLiteral("Chekcbox%1").arg(n));
+        for (int n = 1; n <= 21; ++n)
+            count += s.exists(QStringLiteral("UpDown%1").arg(n));
+        for (int n = 1; n <= 107; ++n)
+            count += s.exists(QStringLiteral("Edit%1").arg(n));
+        QCOMPARE(count, 9 + 33 + 21 + 85);
+    }
+
+    void startDate_data()
+    {
+        const QDate today = QDate::currentDate();
+        QTest::addColumn<QString>("stored"); // "" = absent, "text" = wrong type, else days before today
+        QTest::addColumn<QDate>("expected");
+        QTest::newRow("absent") << "" << QDate(2011, 5, 22);
+        QTest::newRow("wrong type") << "text" << DrawDate::earliestPickerDate();
+        QTest::newRow("six days ago") << "6" << DrawDate::earliestPickerDate();
+        QTest::newRow("seven days ago") << "7" << today.addDays(-7);
+        QTest::newRow("a year ago") << "365" << today.addDays(-365);
+    }
+    void startDate()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QDate, expected);
+        SettingsStore s = store();
+        if (stored == QLatin1String("text"))
+            s.writeText(QStringLiteral("DateTimePicker2"), QStringLiteral("01.01.2015"));
+        else if (!stored.isEmpty())
+            s.writeDate(QStringLiteral("DateTimePicker2"),
+                        DrawDate::fromQDate(QDate::currentDate().addDays(-stored.toInt())));
+        s.commit();
+        auto w = startWindow();
+        QCOMPARE(w->session().startDate, expected);
+        QCOMPARE(find<QDateEdit>(*w, QStringLiteral("DateTimePicker2"))->date(), expected);
+    }
+
+    void ticketNumberOfWrongTypeDoesNotStopStartUp()
+    {
+        SettingsStore s = store();
+        s.writeInteger(QStringLiteral("Losnummer"), 1234567);
+        s.writeText(QStringLiteral("ProxyHostEdit"), QStringLiteral("proxy.example"));
+        s.writeText(QStringLiteral("ProxyPortEdit"), QStringLiteral("3128"));
+        s.commit();
+        auto w = startWindow();
+        QCOMPARE(w->session().losNr, QString());
+        QCOMPARE(w->session().losnummerCaption, w->session().messages.text(54));
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("ProxyHostEdit"))->text(),
+                 QStringLiteral("proxy.example"));
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("3128"));
+        QCOMPARE(m_lookups, 1);
+    }
+
+    void closingAndRestartingBringsTheStateBack()
+    {
+        CalcParameters params;
+        TipSheet sheet;
+        {
+            auto w = startWindow();
+            Session& s = w->session();
+            s.params.CheckBox2 = true;
+            s.params.CheckBox18 = false;
+            s.params.UpDown1 = 60;
+            s.params.UpDown21 = 250;
+            s.params.UpDown6 = 4;
+            s.losNr = QStringLiteral("1234567");
+            w->refresh();
+            const int tip[] = {3, 12, 17, 25, 33, 41, 48};
+            for (int c = 0; c < 7; ++c) {
+                find<QLineEdit>(*w, QStringLiteral("Edit%1").arg(c + 1))->setText(QString::number(tip[c]));
+                find<QLineEdit>(*w, QStringLiteral("Edit%1").arg(101 + c))
+                    ->setText(QString::number(tip[c] + 1));
+            }
+            find<QSpinBox>(*w, QStringLiteral("UpDown8"))->setValue(11);
+            find<QLineEdit>(*w, QStringLiteral("ProxyHostEdit"))->setText(QStringLiteral("proxy.example"));
+            find<QLineEdit>(*w, QStringLiteral("ProxyPortEdit"))->setText(QStringLiteral("8080"));
+            find<QDateEdit>(*w, QStringLiteral("DateTimePicker2"))->setDate(QDate(2014, 3, 8));
+            find<QCheckBox>(*w, QStringLiteral("CheckBox31"))->setChecked(true);
+            find<QCheckBox>(*w, QStringLiteral("CheckBox16"))->setChecked(false);
+            params = s.params;
+            sheet = s.sheet;
+            QVERIFY(w->close());
+        }
+        auto w = startWindow();
+        const Session& s = w->session();
+        QCOMPARE(s.params, params);
+        QCOMPARE(s.sheet.cells, sheet.cells);
+        QCOMPARE(s.sheet.tipCount, 11);
+        QCOMPARE(s.losNr, QStringLiteral("1234567"));
+        QCOMPARE(s.proxyHost, QStringLiteral("proxy.example"));
+        QCOMPARE(s.proxyPort, QStringLiteral("8080"));
+        QCOMPARE(s.startDate, QDate(2014, 3, 8));
+        QCOMPARE(s.mainDrawOnly, false);
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit101"))->text(), QStringLiteral("4"));
+        QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown8"))->value(), 11);
+        QCOMPARE(find<QDateEdit>(*w, QStringLiteral("DateTimePicker2"))->date(), QDate(2014, 3, 8));
+        QVERIFY(find<QCheckBox>(*w, QStringLiteral("CheckBox31"))->isChecked());
+    }
+};
+
+QTEST_MAIN(TestSettingsRestore)
+#include "TestSettingsRestore.moc"

@@ -1,7 +1,11 @@
 #include "app/Session.h"
 #include "checking/CompleteCheck.h"
+#include "checking/HitSound.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 using Row = TipSheet::Row;
 using Marks = std::array<int, 7>;
@@ -182,6 +186,26 @@ private slots:
         QCOMPARE(s.losNr, QStringLiteral("7654321"));
         QCOMPARE(s.losnummerCaption, QStringLiteral("Schein Nr : 7654321"));
         QVERIFY(!s.losnummerRed);
+    }
+
+    void hitSoundIsMadeOnlyWhenMissing()
+    {
+        const QByteArray wave = HitSound::chirpWave();
+        QVERIFY(wave.startsWith("RIFF") && wave.mid(8, 8) == "WAVEfmt ");
+        QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 4), quint32(wave.size() - 8));
+        QCOMPARE(qFromLittleEndian<quint32>(wave.constData() + 40), quint32(wave.size() - 44));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("yippee.wav"));
+        QVERIFY(HitSound::ensureFile(path));
+        QCOMPARE(QFile(path).size(), wave.size());
+        QFile own(path);
+        QVERIFY(own.open(QIODevice::WriteOnly));
+        own.write("mine");
+        own.close();
+        QVERIFY(HitSound::ensureFile(path));
+        QCOMPARE(QFile(path).size(), 4); // the user's file stays
+        QVERIFY(!HitSound::ensureFile(dir.filePath(QStringLiteral("no/such/yippee.wav"))));
     }
 };
 

@@ -183,6 +183,42 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Zahlen für Berechnung wählen"));
         QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("BitBtn3"))->isVisibleTo(&dialog));
     }
+
+    void numberDialogRandomAndRightClick()
+    {
+        Zahlenwahl& dialog = m_window->numberDialog();
+        auto* random = dialog.findChild<QAbstractButton*>(QStringLiteral("BitBtn4"));
+        int checkedWhileRunning = 0;
+        QString caption;
+        QTimer::singleShot(0, &dialog, [&] {
+            random->click();
+            QTest::qWait(80);
+            caption = random->text();
+            for (int n = 1; n <= 49; ++n)
+                checkedWhileRunning += dialog.box(n)->isChecked();
+            random->click(); // keeps the first number
+            QTest::qWait(60);
+            dialog.reject(); // closing stops the animation
+        });
+        click("Tipp1Edit");
+        QCOMPARE(caption, QStringLiteral("1 Stopp"));
+        QCOMPARE(checkedWhileRunning, 7);
+        QVERIFY(!dialog.animationRunning());
+        QCOMPARE(random->text().remove(QLatin1Char('&')), QStringLiteral("Zufall"));
+        QCOMPARE(session().sheet.cells[0], TipSheet::Row{}); // aborted: row unchanged
+
+        ValueList list;
+        list.entries[5] = {true, QStringLiteral("1")};
+        dialog.setList(list);
+        QTest::mouseClick(dialog.box(5), Qt::RightButton);
+        QVERIFY(!dialog.box(5)->isChecked());
+        QCOMPARE(dialog.list().entries[5].weight, QStringLiteral("0"));
+        QCOMPARE(dialog.statusText(),
+                 QStringLiteral("Die Zahl 5 geht mit der Gewichtung 0 in die Berechnung ein"));
+        QTest::mouseClick(dialog.box(5), Qt::LeftButton);
+        QVERIFY(dialog.box(5)->isChecked());
+        QCOMPARE(dialog.box(5)->toolTip(), QStringLiteral("1"));
+    }
 };
 
 QTEST_MAIN(TestTipPage)

@@ -1,6 +1,8 @@
 #include "cli/Cli.h"
 
+#include "app/SettingsStore.h"
 #include "draws/DrawDate.h"
+#include "tipfiles/TipFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -100,6 +102,8 @@ std::optional<int> Args::integer(const QString& option)
 Session Context::makeSession() const
 {
     Session s(home);
+    // What the window showed when it was last closed; the command line never writes the store.
+    StoredSettings::restoreAll(SettingsStore::openDefault(SettingsStore::Mode::ReadOnly), s);
     return s;
 }
 
@@ -151,6 +155,17 @@ void applyTipArgs(Args& args, Session& session)
     const QStringList tips = args.values(QStringLiteral("--tip"));
     if (tips.size() > TipSheet::Rows)
         throw UsageError{QStringLiteral("at most twelve --tip")};
+    if (const auto file = args.value(QStringLiteral("--tip-file"))) {
+        if (!tips.isEmpty())
+            throw UsageError{QStringLiteral("--tip and --tip-file exclude each other")};
+        // As the load button does: read first, then clear the unlocked rows and fill from the file.
+        const QByteArray bytes = TipFile::read(*file);
+        for (int r = 0; r < TipSheet::Rows; ++r)
+            if (!session.sheet.locked[r])
+                session.sheet.clearRow(r);
+        TipFile::apply(bytes, session.sheet, session.losNr);
+        return;
+    }
     if (tips.isEmpty())
         return;
     for (int r = 0; r < TipSheet::Rows; ++r)

@@ -1,0 +1,36 @@
+#include "checking/DrawLookup.h"
+#include "cli/Cli.h"
+#include "draws/DrawDate.h"
+#include "tipfiles/TipPrintout.h"
+
+namespace {
+
+// print: the listing of the tip button, written to Home/Tipp.txt; the file is not opened.
+int printCommand(Cli::Context& context)
+{
+    Session session = context.makeSession();
+    const auto date = context.args.date(QStringLiteral("--date"));
+    Cli::applyTipArgs(context.args, session);
+    context.args.finish();
+
+    // The header names the draw after the loaded one: the draw on or after --date (else the newest), as
+    // the window's lookup finds it. Without draws, --date is taken as the loaded draw's date.
+    session.setSelectedDate(date.value_or(session.today));
+    const bool haveDraws = session.drawFile().exists() && lookup(session) == LookupOutcome::Shown;
+    if (!haveDraws) {
+        if (!date)
+            throw Cli::CommandError{QStringLiteral("no draws: read in the draws or give --date")};
+        session.current.datum1 = DrawDate::fromQDate(*date);
+    }
+    const QStringList lines = TipPrintout::lines(session.sheet, DrawDate::toQDate(session.current.datum1),
+                                                 session.messages.text(24));
+    const QString path = session.home + QLatin1String(TipPrintout::FileName);
+    TipPrintout::write(path, lines);
+    Cli::printLine(path);
+    return 0;
+}
+
+const Cli::RegisterCommand print("print", "print [--tip-file F] [--tip n1,...,n7]... [--date dd.mm.yyyy]",
+                                 printCommand);
+
+} // namespace

@@ -1,0 +1,81 @@
+#include "app/SettingsStore.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+// numerant-cli print: the printout from a tip file, from --tip, and from the sheet the window stored.
+class TestTipFilesCli : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_config;
+    QTemporaryDir m_home;
+
+    struct Result
+    {
+        int code;
+        QByteArray out;
+        QByteArray err;
+    };
+    Result run(const QStringList& args)
+    {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(NUMERANT_CLI_PATH),
+                QStringList{QStringLiteral("--home"), m_home.path()} + args);
+        p.waitForFinished(30000);
+        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+    }
+    QByteArray printout() const
+    {
+        QFile f(m_home.filePath(QStringLiteral("Tipp.txt")));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private slots:
+    void printsFromFileTipsOrStoredSheet()
+    {
+        const QString tipFile = m_home.filePath(QStringLiteral("t.tlt"));
+        QFile f(tipFile);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("3,12,17,25,33,41,48\r\n\r\n1,2,3,4,5,6,7\r\n");
+        f.close();
+
+        Result r = run({QStringLiteral("print"), QStringLiteral("--tip-file"), tipFile,
+                        QStringLiteral("--date"), QStringLiteral("11.06.2021")});
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.out.trimmed(), m_home.filePath(QStringLiteral("Tipp.txt")).toUtf8());
+        QCOMPARE(printout(), QByteArray("Torvanes Numerant Tipp f\xfcr Freitag 18.06.21\r\n") +
+                                 QByteArray(46, '~') +
+                                 "\r\n\r\n 1. Tipp:  3   12   17   25   33   41   48\r\n"
+                                 " 3. Tipp:  1    2    3    4    5    6    7\r\n");
+
+        // The sheet of the last closed window.
+        SettingsStore store(m_config.filePath(QStringLiteral("Torvane/Korvex.json")));
+        for (int c = 0; c < 7; ++c)
+            store.writeText(QStringLiteral("Edit%1").arg(101 + c), QString::number(40 + c));
+        store.commit();
+        r = run({QStringLiteral("print"), QStringLiteral("--date"), QStringLiteral("11.06.2021")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(printout().endsWith("\r\n\r\n12. Tipp: 40   41   42   43   44   45   46\r\n"));
+
+        const QByteArray before = printout();
+        r = run({QStringLiteral("print"), QStringLiteral("--date"), QStringLiteral("11.06.2021"),
+                 QStringLiteral("--tip"), QStringLiteral("1,2,3,4,5,6,7"), QStringLiteral("--tip-file"),
+                 tipFile});
+        QCOMPARE(r.code, 2);
+        r = run({QStringLiteral("print"), QStringLiteral("--tip-file"),
+                 m_home.filePath(QStringLiteral("no.tlt")), QStringLiteral("--date"),
+                 QStringLiteral("11.06.2021")});
+        QCOMPARE(r.code, 1);
+        QCOMPARE(printout(), before);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestTipFilesCli)
+#include "TestTipFilesCli.moc"

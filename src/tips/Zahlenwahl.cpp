@@ -50,7 +50,6 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
         auto* box = new QCheckBox(QString::number(n), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
         box->setChecked(true);
-        box->setAutoFillBackground(true);
         box->installEventFilter(this);
         connect(box, &QCheckBox::clicked, this, [this, n](bool checked) { boxClicked(n, checked); });
         m_boxes[n] = box;
@@ -213,10 +212,13 @@ void Zahlenwahl::showBox(int number, bool marked)
         box->setChecked(e.checked);
     }
     box->setToolTip(e.weight);
+    if (m_styled[number] && m_marked[number] == marked)
+        return;
+    m_styled[number] = true;
     m_marked[number] = marked;
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, marked ? Marked : InfoBk);
-    box->setPalette(palette);
+    // Styles paint a check box's own background only through a style sheet.
+    box->setStyleSheet(
+        QStringLiteral("QCheckBox { background-color: %1; }").arg((marked ? Marked : InfoBk).name()));
 }
 
 void Zahlenwahl::resetColours()

@@ -46,6 +46,7 @@ public:
                                         const QString& captionAfter);
 
     QCheckBox* box(int number) const { return m_boxes[number]; }
+    bool isMarked(int number) const { return m_marked[number]; } // yellow
     bool animationRunning() const;
     QString statusText() const;
 
@@ -68,6 +69,7 @@ private:
     RandomTipAnimation m_animation;
     std::array<QCheckBox*, Game::HighestNumber + 1> m_boxes{};
     std::array<bool, Game::HighestNumber + 1> m_marked{};
+    std::array<bool, Game::HighestNumber + 1> m_styled{};
     QTimer* m_timer = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_retry = nullptr;

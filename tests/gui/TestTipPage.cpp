@@ -193,7 +193,7 @@ private slots:
         QString caption;
         QTimer::singleShot(0, &dialog, [&] {
             random->click();
-            QTest::qWaitFor([&] { return random->text().endsWith(QLatin1String("Stopp")); }, 5000);
+            (void)QTest::qWaitFor([&] { return random->text().endsWith(QLatin1String("Stopp")); }, 5000);
             caption = random->text();
             for (int n = 1; n <= 49; ++n)
                 checkedWhileRunning += dialog.box(n)->isChecked();

@@ -1,6 +1,7 @@
 #include "checking/TipSearch.h"
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
+#include "tipfiles/TipFile.h"
 #include "tips/TipGenerator.h"
 
 #include <QJsonArray>
@@ -43,6 +44,7 @@ int generateCommand(Cli::Context& context)
 {
     Session session = context.makeSession();
     const auto seed = context.args.integer(QStringLiteral("--seed"));
+    const auto out = context.args.value(QStringLiteral("--out"));
     applyWindow(context.args, session);
     if (const auto tips = context.args.integer(QStringLiteral("--tips"))) {
         if (*tips < 1 || *tips > TipSheet::Rows)
@@ -74,6 +76,8 @@ int generateCommand(Cli::Context& context)
         session.random.randomize();
     session.sortieren = true;
     const TipGenerator::Outcome outcome = TipGenerator::run(session);
+    if (out)
+        writeTipFile(*out, session.sheet, session.losNr);
 
     QJsonArray rows;
     for (int r = 0; r < TipSheet::Rows; ++r) {
@@ -117,8 +121,9 @@ int searchCommand(Cli::Context& context)
 const Cli::RegisterCommand generateRegistration(
     "generate",
     "generate [--seed N] [--date dd.mm.yyyy] [--start dd.mm.yyyy] [--tips N] [--set NAME=VALUE]...\n"
-    "        [--lock R=n1,...,n7]...   one generator run as the button does; prints the twelve rows\n"
-    "        (seven numbers or null), the status text, the candidates drawn and how the run ended",
+    "        [--lock R=n1,...,n7]... [--out F.tlt]   one generator run as the button does; prints the\n"
+    "        twelve rows (seven numbers or null), the status text, the candidates drawn and how the run\n"
+    "        ended; --out also writes the sheet as a tip file",
     generateCommand);
 const Cli::RegisterCommand searchRegistration(
     "search",

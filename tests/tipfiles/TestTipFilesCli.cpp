@@ -1,6 +1,11 @@
 #include "app/SettingsStore.h"
+#include "draws/DrawDate.h"
+#include "draws/DrawFile.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -74,6 +79,52 @@ private slots:
                  QStringLiteral("11.06.2021")});
         QCOMPARE(r.code, 1);
         QCOMPARE(printout(), before);
+    }
+
+    void generateWritesTheSheetAsTipFile()
+    {
+        QTemporaryDir home;
+        std::vector<DrawRecord> draws;
+        for (int i = 0; i < 120; ++i) {
+            DrawRecord r;
+            r.datum = DrawDate::fromQDate(QDate(2015, 1, 2).addDays(7 * i));
+            for (int k = 0; k < 7; ++k)
+                r.zahlen[std::size_t(k)] = std::uint8_t(1 + (i * 7 + k * 11) % 49);
+            r.bonus = std::uint8_t(1 + (i * 3) % 49);
+            draws.push_back(r);
+        }
+        DrawFile(home.filePath(QStringLiteral("ZahlenMax.dat"))).replaceAll(draws);
+        const QString out = home.filePath(QStringLiteral("gen.tlt"));
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        p.setProcessEnvironment(env);
+        p.start(QStringLiteral(NUMERANT_CLI_PATH),
+                {QStringLiteral("--home"), home.path(), QStringLiteral("generate"), QStringLiteral("--seed"),
+                 QStringLiteral("4711"), QStringLiteral("--date"), QStringLiteral("01.01.2017"),
+                 QStringLiteral("--out"), out});
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.exitCode(), 0);
+        const QJsonArray rows = QJsonDocument::fromJson(p.readAllStandardOutput())
+                                    .object()
+                                    .value(QStringLiteral("rows"))
+                                    .toArray();
+        QCOMPARE(rows.size(), 12);
+        QFile f(out);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QList<QByteArray> lines = f.readAll().split('\n');
+        QCOMPARE(lines.size(), 14); // thirteen lines and the end of the last
+        for (int r = 0; r < 12; ++r) {
+            QByteArray expected = ",,,,,,";
+            if (rows[r].isArray()) {
+                QStringList numbers;
+                for (const auto& v : rows[r].toArray())
+                    numbers << QString::number(v.toInt());
+                expected = numbers.join(QLatin1Char(',')).toLatin1();
+            }
+            QCOMPARE(lines[r], expected + '\r');
+        }
+        QVERIFY(rows[0].isArray());
     }
 };
 

@@ -58,8 +58,8 @@ struct CalcParameters
     static std::span<const CheckField> checkFields();
     static std::span<const NumberField> numberFields();
 
-    // Generic access by control name (check boxes as 0/1); false when the name is unknown or the
-    // value is out of range (numbers are clamped into their range instead).
+    // Generic access by control name (check boxes as 0/1, radio groups as the item index). set() clamps
+    // a number into its range and returns false only for an unknown name.
     bool set(const QString& name, int value);
     std::optional<int> get(const QString& name) const;
 };

@@ -435,8 +435,11 @@ void restoreProxyAndStartDate(const SettingsStore& store, Session& session)
     } catch (const SettingsStore::ReadError&) {
     }
     try {
-        if (store.exists(QStringLiteral("DateTimePicker2")))
-            session.setStartDate(DrawDate::toQDate(store.readDate(QStringLiteral("DateTimePicker2"))));
+        if (store.exists(QStringLiteral("DateTimePicker2"))) {
+            // The picker accepts nothing before its earliest date.
+            const QDate date = DrawDate::toQDate(store.readDate(QStringLiteral("DateTimePicker2")));
+            session.startDate = std::max(date, DrawDate::earliestPickerDate());
+        }
     } catch (const SettingsStore::ReadError&) {
         session.startDate = DrawDate::earliestPickerDate();
     }

@@ -178,6 +178,7 @@ private slots:
         QTest::newRow("six days ago") << "6" << DrawDate::earliestPickerDate();
         QTest::newRow("seven days ago") << "7" << today.addDays(-7);
         QTest::newRow("a year ago") << "365" << today.addDays(-365);
+        QTest::newRow("before the earliest") << "20000" << DrawDate::earliestPickerDate();
     }
     void startDate()
     {

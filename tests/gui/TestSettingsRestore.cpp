@@ -89,6 +89,10 @@ private slots:
         QCOMPARE(session.laufMax, 300000);
         QCOMPARE(session.params.UpDown12, 75);
         QCOMPARE(session.params.UpDown6, 6);
+        QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit36"))->text(), QStringLiteral("6"));
+        QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown12"))->value(), 75);
+        QVERIFY(find<QCheckBox>(*w, QStringLiteral("CheckBox1"))->isChecked());
+        QVERIFY(!find<QCheckBox>(*w, QStringLiteral("CheckBox6"))->isChecked());
         QCOMPARE(session.sheet.tipCount, 9);
         QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown8"))->value(), 9);
         QCOMPARE(session.sheet.cells[0], (TipSheet::Row{7, 0, 0, 0, 0, 0, 0}));
@@ -219,11 +223,13 @@ private slots:
         {
             auto w = startWindow();
             Session& s = w->session();
-            s.params.CheckBox2 = true;
-            s.params.CheckBox18 = false;
-            s.params.UpDown1 = 60;
-            s.params.UpDown21 = 250;
-            s.params.UpDown6 = 4;
+            find<QCheckBox>(*w, QStringLiteral("CheckBox2"))->setChecked(true);
+            find<QCheckBox>(*w, QStringLiteral("CheckBox18"))->setChecked(false);
+            find<QCheckBox>(*w, QStringLiteral("CheckBox33"))->setChecked(true);
+            find<QSpinBox>(*w, QStringLiteral("UpDown1"))->setValue(60);
+            find<QSpinBox>(*w, QStringLiteral("UpDown21"))->setValue(250);
+            find<QSpinBox>(*w, QStringLiteral("UpDown6"))->setValue(4);
+            find<QSpinBox>(*w, QStringLiteral("UpDown7"))->setValue(1200);
             s.losNr = QStringLiteral("1234567");
             w->refresh();
             const int tip[] = {3, 12, 17, 25, 33, 41, 48};
@@ -245,6 +251,13 @@ private slots:
         auto w = startWindow();
         const Session& s = w->session();
         QCOMPARE(s.params, params);
+        QVERIFY(s.params.CheckBox2 && !s.params.CheckBox18 && s.params.CheckBox33);
+        QCOMPARE(s.params.UpDown6, 4);
+        QCOMPARE(s.laufMax, 1200000);
+        QVERIFY(find<QCheckBox>(*w, QStringLiteral("CheckBox2"))->isChecked());
+        QVERIFY(!find<QCheckBox>(*w, QStringLiteral("CheckBox18"))->isChecked());
+        QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown21"))->value(), 250);
+        QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown7"))->value(), 1200);
         QCOMPARE(s.sheet.cells, sheet.cells);
         QCOMPARE(s.sheet.tipCount, 11);
         QCOMPARE(s.losNr, QStringLiteral("1234567"));

@@ -74,7 +74,10 @@ BarChartView::BarChartView(QWidget* parent)
     m_axisY->setRange(0, 1);
     m_axisY->setTickInterval(1);
 
+    // The view starts with a default chart whose ownership it hands back on replacement.
+    QChart* defaultChart = this->chart();
     setChart(chart);
+    delete defaultChart;
 }
 
 void BarChartView::showSeries(const StatisticSeries& series)

@@ -22,11 +22,11 @@ struct ButtonSpec
     const char* hint;
 };
 
-QPushButton* makeButton(QWidget* parent, const ButtonSpec& spec)
+QPushButton* makeButton(QWidget* parent, const ButtonSpec& button)
 {
-    auto* b = new QPushButton(QString::fromUtf8(spec.caption), parent);
-    b->setObjectName(QLatin1String(spec.name));
-    b->setToolTip(QString::fromUtf8(spec.hint));
+    auto* b = new QPushButton(QString::fromUtf8(button.caption), parent);
+    b->setObjectName(QLatin1String(button.name));
+    b->setToolTip(QString::fromUtf8(button.hint));
     return b;
 }
 
@@ -95,8 +95,8 @@ DatabasePage::DatabasePage(LottoZahlen& window, QWidget* parent)
         {"Button11", "Gerade pro Tipp", ""},
     };
     int i = 0;
-    for (const auto& spec : statButtons) {
-        statGrid->addWidget(makeButton(statBox, spec), 1 + i / 4, i % 4);
+    for (const auto& button : statButtons) {
+        statGrid->addWidget(makeButton(statBox, button), 1 + i / 4, i % 4);
         ++i;
     }
     layout->addWidget(statBox);

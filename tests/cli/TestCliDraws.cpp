@@ -4,6 +4,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "../TestFiles.h"
+
 namespace {
 
 struct Run
@@ -26,18 +28,7 @@ Run runCli(const QStringList& args)
     return run;
 }
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 const QByteArray kDraws = "25.09.2009,5,12,19,23,34,38,44,7\r\n"
                           "02.10.2009,8,27,28,29,31,32,35,11\r\n"

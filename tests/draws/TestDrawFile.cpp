@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include "../TestFiles.h"
 #include <unistd.h>
 
 namespace {
@@ -35,19 +37,6 @@ QStringList describe(const std::vector<DrawRecord>& recs)
     for (const DrawRecord& r : recs)
         out << DrawDate::format(r.datum) + QLatin1Char(':') + QString::number(r.bonus);
     return out;
-}
-
-QByteArray fileBytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -97,7 +86,7 @@ void TestDrawFile::recordLayout()
                                              "09000000000001"
                                              "000000000000"
                                              "ffeedd");
-    writeBytes(path, foreign);
+    writeFile(path, foreign);
     const auto read = DrawFile(path).readAll();
     QCOMPARE(read.size(), size_t(1));
     QCOMPARE(DrawDate::toQDate(read[0].datum), QDate(1999, 7, 27));
@@ -193,9 +182,9 @@ void TestDrawFile::trailingPartialRecordIgnored()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ZahlenMax.dat"));
     const auto two = records({"01.01.2020:1", "08.01.2020:2"});
-    writeBytes(path, two[0].toBytes() + two[1].toBytes() + QByteArray(31, '\x7f'));
+    writeFile(path, two[0].toBytes() + two[1].toBytes() + QByteArray(31, '\x7f'));
     QCOMPARE(DrawFile(path).readAll(), two);
-    writeBytes(path, QByteArray(31, '\x7f'));
+    writeFile(path, QByteArray(31, '\x7f'));
     QVERIFY(DrawFile(path).readAll().empty());
 }
 

@@ -145,7 +145,7 @@ private slots:
             QVERIFY(empty(r));
     }
 
-    // Ends the specification leaves open: each ends orderly with the state put back.
+    // Open-ended cases: each ends orderly with the state put back.
     void poolTooSmall()
     {
         Fixture::Home home(m_draws);

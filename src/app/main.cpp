@@ -14,7 +14,6 @@ int main(int argc, char** argv)
     QElapsedTimer sinceStart;
     sinceStart.start();
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Torvanes Numerant Canada Max Lotto 7/49"));
     QApplication::setOrganizationName(QStringLiteral("Torvane"));
     QApplication::setApplicationName(QStringLiteral("Numerant"));
     // The program's number and date formats are fixed, whatever the user's regional settings:
@@ -31,6 +30,9 @@ int main(int argc, char** argv)
     LottoZahlen::Options options;
     options.home = Home::resolve(parser.value(homeOption), QApplication::applicationDirPath());
     LottoZahlen window(options);
+    // The application's own title is what the desktop shows for the minimised program; a display name
+    // would be appended to every window caption instead.
+    window.setWindowIconText(QStringLiteral("Torvanes Numerant Canada Max Lotto 7/49"));
     window.show();
     if (qEnvironmentVariableIsSet("NUMERANT_STARTUP_TIME"))
         QTimer::singleShot(0, &window, [&sinceStart] {

@@ -22,6 +22,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 
 #include <exception>
@@ -236,8 +237,9 @@ void LottoZahlen::startUp()
 void LottoZahlen::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
+    // Start-up may ask questions; let the window appear on screen first so a box has a parent to sit on.
     if (m_runStartUp && !m_startedUp)
-        startUp();
+        QTimer::singleShot(0, this, &LottoZahlen::startUp);
 }
 
 void LottoZahlen::resizeEvent(QResizeEvent* event)

@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     window.setWindowIconText(QStringLiteral("Torvanes Numerant Canada Max Lotto 7/49"));
     window.show();
     if (qEnvironmentVariableIsSet("NUMERANT_STARTUP_TIME"))
-        QTimer::singleShot(0, &window, [&sinceStart] {
+        QTimer::singleShot(1, &window, [&sinceStart] {
             std::fprintf(stderr, "startup: window shown after %lld ms\n", sinceStart.elapsed());
         });
     return app.exec();

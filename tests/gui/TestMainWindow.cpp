@@ -1,6 +1,8 @@
 #include "app/LottoZahlen.h"
 
 #include <QAction>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QFile>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -24,6 +26,7 @@ private slots:
     void initTestCase();
     void frame();
     void rebuildDatabaseFromCsv();
+    void windowActions();
 
 private:
     QString home(const QTemporaryDir& dir) const { return dir.path() + QLatin1Char('/'); }
@@ -63,6 +66,46 @@ void TestMainWindow::frame()
     }
     QVERIFY(window.control<QAction>(QStringLiteral("Schlieen1")));
     QVERIFY(window.control<QAction>(QStringLiteral("Dokumentationanzeigen1")));
+}
+
+// Opens URLs for the test instead of the desktop.
+class UrlRecorder : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+void TestMainWindow::windowActions()
+{
+    QTemporaryDir dir;
+    LottoZahlen window(LottoZahlen::Options{home(dir), false});
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // A control's hint shows in the status bar while the mouse is over it.
+    auto* lookup = window.control<QWidget>(QStringLiteral("SpeedButton5"));
+    QVERIFY(lookup);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(lookup, &enter);
+    QCOMPARE(window.statusText(), lookup->toolTip());
+
+    // Help opens the manual in the home folder.
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+    window.control<QAction>(QStringLiteral("Dokumentationanzeigen1"))->trigger();
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(home(dir) + QStringLiteral("Numerant.pdf"))}));
+
+    // Growing the window's height scales the pages' fonts by the same factor; width alone does not.
+    auto* pages = window.control<QTabWidget>(QStringLiteral("PageControl1"));
+    const double before = pages->font().pointSizeF();
+    window.resize(window.width() + 100, window.height());
+    QCOMPARE(pages->font().pointSizeF(), before);
+    window.resize(window.width(), window.height() * 2);
+    QTRY_COMPARE(pages->font().pointSizeF(), before * 2);
 }
 
 void TestMainWindow::rebuildDatabaseFromCsv()

@@ -3,7 +3,7 @@
 #include "app/Attach.h"
 #include "app/InternetPage.h"
 #include "app/WebLinks.h"
-#include "draws/DrawDate.h"
+#include "checking/CompleteCheck.h"
 #include "draws/DatabasePage.h"
 #include "draws/FileError.h"
 #include "draws/LoEingab.h"
@@ -213,16 +213,11 @@ void LottoZahlen::startUp()
         loadLanguage();
     if (restoreTicketNumber)                                          // 7
         restoreTicketNumber();
-    s.losnummerCaption = s.losNr.isEmpty() ? s.messages.text(54)
-                                           : s.messages.text(12) + QStringLiteral(": ") + s.losNr;
+    s.losnummerCaption = ticketLabelText(s);
     s.sortieren = true;                                               // 8
     if (restoreProxyAndStartDate)                                     // 9
         restoreProxyAndStartDate();
-    if (s.startDate > s.today.addDays(-7))
-        s.startDate = DrawDate::earliestPickerDate();
-    s.laufMax = s.params.UpDown7 * 1000;                              // 10
-    if (s.proxyHost.isEmpty())                                        // 11
-        s.proxyPort = QStringLiteral("80");
+    s.applyStartUpRules();                                            // 9-11
     s.zahlenFile = QString::fromLatin1(DrawFile::DefaultName);        // 13
     s.random.randomize();                                             // 14
     s.setSelectedDate(s.today);                                       // 15, 16

@@ -19,6 +19,15 @@ void Session::setStartDate(const QDate& date)
         startDate = date;
 }
 
+void Session::applyStartUpRules()
+{
+    if (startDate > today.addDays(-7))
+        startDate = DrawDate::earliestPickerDate();
+    laufMax = params.UpDown7 * 1000;
+    if (proxyHost.isEmpty())
+        proxyPort = QStringLiteral("80");
+}
+
 StatisticWindow Session::window(bool closedStart) const
 {
     StatisticWindow w;

@@ -40,6 +40,9 @@ public:
     // Sets DateTimePicker1 unless the date is before the earliest the picker accepts.
     void setSelectedDate(const QDate& date);
     void setStartDate(const QDate& date);
+    // What start-up settles once the stored settings are in: a start date within the last seven days
+    // falls back to the earliest date, the run budget follows UpDown7, no proxy host means port 80.
+    void applyStartUpRules();
     StatisticWindow window(bool closedStart) const;
 
     // Current draw and its display

@@ -451,9 +451,7 @@ void restoreAll(const SettingsStore& store, Session& session)
     restoreGroup2(store, session);
     restoreTicketNumber(store, session);
     restoreProxyAndStartDate(store, session);
-    if (session.startDate > session.today.addDays(-7))
-        session.startDate = DrawDate::earliestPickerDate();
-    session.laufMax = session.params.UpDown7 * 1000;
+    session.applyStartUpRules();
 }
 
 void save(SettingsStore& store, const Session& session, const WindowState& window)

@@ -83,6 +83,11 @@ void setTicketNumber(Session& s, const QString& answer)
     s.losnummerRed = false;
 }
 
+QString ticketLabelText(const Session& s)
+{
+    return s.losNr.isEmpty() ? s.messages.text(54) : ticketPrefix(s) + s.losNr;
+}
+
 QString ticketNumberCaption(const Session& s)
 {
     return s.messages.text(54);

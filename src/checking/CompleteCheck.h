@@ -11,6 +11,8 @@ int completeCheck(Session& session);
 
 // LosnummerClick after the input box: the answer becomes the ticket number and the label shows it.
 void setTicketNumber(Session& session, const QString& answer);
+// The ticket-number label before any comparison: the number after its prefix, or the question for one.
+QString ticketLabelText(const Session& session);
 // Caption and prompt of the ticket-number input box.
 QString ticketNumberCaption(const Session& session);
 QString ticketNumberPrompt(const Session& session);

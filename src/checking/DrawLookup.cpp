@@ -13,6 +13,16 @@ void setCurrentDraw(Session& s, const DrawRecord& record, int position)
     s.current.position = position;
 }
 
+void showCurrentDraw(Session& s, const DrawRecord& record, int position, int blanksAfterDate)
+{
+    setCurrentDraw(s, record, position);
+    QString line = DrawDate::shortDayLine(record.datum) + QString(blanksAfterDate, QLatin1Char(' '));
+    for (auto n : record.zahlen)
+        line += QStringLiteral("  ") + QString::number(n);
+    s.drawLine = line;
+    s.crossSumLine = QStringLiteral("QS: ") + QString::number(record.crossSum());
+}
+
 LookupOutcome lookup(Session& s)
 {
     const DrawFile file = s.drawFile();
@@ -28,13 +38,7 @@ LookupOutcome lookup(Session& s)
         int index = 0;
         while (index + 1 < int(records.size()) && records[index].datum < selectedDay)
             ++index;
-        const DrawRecord& r = records[index];
-        setCurrentDraw(s, r, index);
-        QString line = DrawDate::shortDayLine(r.datum) + QLatin1String(index == 0 ? "   " : "  ");
-        for (auto n : r.zahlen)
-            line += QStringLiteral("  ") + QString::number(n);
-        s.drawLine = line;
-        s.crossSumLine = QStringLiteral("QS: ") + QString::number(r.crossSum());
+        showCurrentDraw(s, records[index], index, index == 0 ? 3 : 2);
         outcome = LookupOutcome::Shown;
     }
     // Without ENCORE digits the ticket-number comparison stays off until the user navigates.

@@ -18,3 +18,6 @@ LookupOutcome lookup(Session& session);
 
 // The current draw's fields from a record: date, numbers and bonus, index in the file.
 void setCurrentDraw(Session& session, const DrawRecord& record, int position);
+// Makes the record current and shows it: the draw line ("DDD dd.mm.yy", the given blanks, each number
+// after two blanks) and the cross-sum line.
+void showCurrentDraw(Session& session, const DrawRecord& record, int position, int blanksAfterDate);

@@ -49,12 +49,7 @@ End run(Session& s, int threshold, const std::function<bool(const Stop&)>& goOn,
         const DrawRecord& r = records[i];
         if (!window.accepts(r))
             continue;
-        setCurrentDraw(s, r, int(i));
-        QString line = DrawDate::shortDayLine(r.datum) + QStringLiteral("  ");
-        for (auto n : r.zahlen)
-            line += QStringLiteral("  ") + QString::number(n);
-        s.drawLine = line;
-        s.crossSumLine = QStringLiteral("QS: ") + QString::number(r.crossSum());
+        showCurrentDraw(s, r, int(i), 2);
         if (shown)
             shown();
         for (int t = 0; t < TipSheet::Rows; ++t) {

@@ -32,22 +32,15 @@ void show(Session& s, Step step)
     if (step.position >= step.index)
         step.position = step.index;
     const DrawRecord& b = step.record;
-    setCurrentDraw(s, b, step.position);
-
-    const QString day = DrawDate::shortDayLine(b.datum);
-    QString line = day + QStringLiteral("  ");
-    for (auto n : b.zahlen)
-        line += QStringLiteral("  ") + QString::number(n);
+    showCurrentDraw(s, b, step.position, 2);
     if (b.bonus > 0) {
-        line += QStringLiteral(" B: ") + QString::number(b.bonus);
+        s.drawLine += QStringLiteral(" B: ") + QString::number(b.bonus);
         QString digits;
         for (auto d : b.spiel77)
             digits += QString::number(d);
         s.spiel77Zahl = digits;
-        s.label79 = day + QStringLiteral("  ") + digits;
+        s.label79 = DrawDate::shortDayLine(b.datum) + QStringLiteral("  ") + digits;
     }
-    s.drawLine = line;
-    s.crossSumLine = QStringLiteral("QS: ") + QString::number(b.crossSum());
     s.setSelectedDate(DrawDate::toQDate(b.datum));
     completeCheck(s);
 }

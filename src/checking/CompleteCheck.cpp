@@ -63,17 +63,20 @@ int completeCheck(Session& s)
             sheet.marks[row][k] = hit.treffer[k + 1] == 1   ? TipSheet::Mark::Hit
                                   : hit.treffer[k + 1] == 2 ? TipSheet::Mark::Bonus
                                                             : TipSheet::Mark::None;
-        sheet.hitText[row] = QString::number(hit.gewinn);
+        showHitLabel(sheet, row, hit);
         ++s.statistik[hit.gewinn][hit.zusatz ? 1 : 0];
-        sheet.hitRed[row] = hit.gewinn >= RedFromHits;
         if (hit.gewinn >= RedFromHits && s.playSound)
             s.playSound(s.home + s.soundName);
         best = std::max(best, hit.gewinn);
-        if (hit.zusatz)
-            sheet.hitText[row] += QStringLiteral(" + B");
     }
     compareTicketNumber(s);
     return best;
+}
+
+void showHitLabel(TipSheet& sheet, int row, const HitResult& hit)
+{
+    sheet.hitText[row] = QString::number(hit.gewinn) + (hit.zusatz ? QStringLiteral(" + B") : QString());
+    sheet.hitRed[row] = hit.gewinn >= RedFromHits;
 }
 
 void setTicketNumber(Session& s, const QString& answer)

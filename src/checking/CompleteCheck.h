@@ -1,5 +1,8 @@
 #pragma once
 
+#include "checking/HitRule.h"
+#include "tips/TipSheet.h"
+
 class QString;
 class Session;
 
@@ -8,6 +11,9 @@ class Session;
 // ENCORE digits. Returns the best hit count; does nothing but clear the tally while the sheet is not
 // settled (sortieren false).
 int completeCheck(Session& session);
+
+// A row's hit label from a check: the hit count, " + B" for a bonus hit, red from three hits.
+void showHitLabel(TipSheet& sheet, int row, const HitResult& hit);
 
 // LosnummerClick after the input box: the answer becomes the ticket number and the label shows it.
 void setTicketNumber(Session& session, const QString& answer);

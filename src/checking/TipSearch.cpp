@@ -1,6 +1,7 @@
 #include "checking/TipSearch.h"
 
 #include "app/Session.h"
+#include "checking/CompleteCheck.h"
 #include "checking/DrawLookup.h"
 #include "draws/DrawDate.h"
 
@@ -54,9 +55,7 @@ End run(Session& s, int threshold, const std::function<bool(const Stop&)>& goOn,
             shown();
         for (int t = 0; t < TipSheet::Rows; ++t) {
             s.hit = zettelcheck(tipFromCells(s.sheet.cells[std::size_t(t)]), s.current.zahl);
-            s.sheet.hitText[std::size_t(t)] =
-                QString::number(s.hit.gewinn) + (s.hit.zusatz ? QStringLiteral(" + B") : QString());
-            s.sheet.hitRed[std::size_t(t)] = s.hit.gewinn >= 3;
+            showHitLabel(s.sheet, t, s.hit);
             if (s.hit.gewinn >= threshold &&
                 !goOn({DrawDate::toQDate(r.datum), t + 1, s.hit.gewinn, s.hit.zusatz}))
                 return End::Cancelled;

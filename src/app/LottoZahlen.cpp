@@ -9,6 +9,7 @@
 #include "draws/LoEingab.h"
 #include "mail/MainUnit.h"
 #include "statistics/ChartPage.h"
+#include "statistics/Statistics.h"
 #include "tips/CalcPage.h"
 #include "tips/TipPage.h"
 #include "tips/Zahlenwahl.h"
@@ -153,6 +154,9 @@ void LottoZahlen::guarded(const std::function<void()>& action)
     try {
         action();
     } catch (const FileError& e) {
+        QApplication::restoreOverrideCursor();
+        m_prompts.error(e.message);
+    } catch (const StatisticError& e) {
         QApplication::restoreOverrideCursor();
         m_prompts.error(e.message);
     } catch (const std::exception& e) {

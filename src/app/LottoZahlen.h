@@ -35,7 +35,7 @@ public:
     LoEingab& entryDialog() { return *m_form3; }
     MainUnit& mailDialog() { return *m_mailer; }
 
-    // Runs one user action: a FileError (or any other exception) ends it with a message box and the
+    // Runs one user action: a FileError, StatisticError or other exception ends it with a message box; the
     // window stays usable. The window shows the session afterwards either way.
     void guarded(const std::function<void()>& action);
     void refresh();

@@ -20,20 +20,14 @@ bool showsChartAfterwards(StatisticKind kind)
 }
 
 // One statistic started by a control: busy cursor, run, chart page as the operation asks. A statistic
-// without draws to divide by is reported and leaves the chart as it was; file errors go to guarded().
+// without draws to divide by ends in guarded() with its message and leaves the chart as it was.
 void runFromControl(LottoZahlen& window, StatisticKind kind, bool chartPageFirst)
 {
     window.guarded([&window, kind, chartPageFirst] {
         if (chartPageFirst)
             window.showPage(ChartPageName);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        try {
-            runStatistic(window.session(), kind);
-        } catch (const StatisticError& e) {
-            QApplication::restoreOverrideCursor();
-            window.prompts().error(e.message);
-            return;
-        }
+        runStatistic(window.session(), kind);
         QApplication::restoreOverrideCursor();
         if (showsChartAfterwards(kind))
             window.showPage(ChartPageName);

@@ -2,11 +2,11 @@
 //  (a) one whole run with the default options and twelve tips (statistics, pool, rows, checks);
 //  (b) candidates that the cheap rules reject, 30 million of them (UpDown7 = 30000);
 //  (c) candidates that pass every cheap rule and are checked by all three database rules.
-#include "app/Session.h"
+#include "session/Session.h"
 #include "checking/DatabaseFilters.h"
 #include "draws/DrawDate.h"
-#include "tips/RowRules.h"
-#include "tips/TipGenerator.h"
+#include "generator/RowRules.h"
+#include "generator/TipGenerator.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 // Times every statistic of the main chart on a draw file of 2,000 draws, file read included, as a
 // click on its button runs it. Goal: each below 5 ms.
-#include "app/Session.h"
+#include "session/Session.h"
 #include "draws/DrawDate.h"
 #include "statistics/StatisticRunner.h"
 

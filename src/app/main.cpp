@@ -1,5 +1,5 @@
-#include "app/Home.h"
-#include "app/LottoZahlen.h"
+#include "session/Home.h"
+#include "gui/LottoZahlen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,47 +1,14 @@
 #include "checking/CompleteCheck.h"
 
-#include "app/Session.h"
-
 #include <algorithm>
 
 namespace {
-
 constexpr int RedFromHits = 3;
-
-QString ticketPrefix(const Session& s)
-{
-    return s.messages.text(12) + QStringLiteral(": ");
-}
-
-void compareTicketNumber(Session& s)
-{
-    if (s.losNr.isEmpty() || s.spiel77Zahl.isEmpty())
-        return;
-    s.losnummerCaption = ticketPrefix(s) + s.losNr;
-    s.losnummerRed = false;
-    if (s.spiel77Ja != 1)
-        return;
-    QString digits = s.spiel77Zahl;
-    for (qsizetype i = 0; i < std::min<qsizetype>(digits.size(), Game::NumbersPerDraw); ++i)
-        if (i >= s.losNr.size() || digits[i] != s.losNr[i])
-            digits[i] = QLatin1Char('-');
-    // Only a match of the last digit wins anything, so only then is the comparison worth showing.
-    const qsizetype last = Game::NumbersPerDraw - 1;
-    if (digits.size() > last && digits[last] != QLatin1Char('-')) {
-        s.losnummerCaption = QStringLiteral("Spiel77: ") + digits;
-        s.losnummerRed = true;
-    }
-}
-
 } // namespace
 
-int completeCheck(Session& s)
+CheckSummary checkSheet(TipSheet& sheet, const CurrentDraw& draw)
 {
-    s.statistik = {};
-    if (!s.sortieren)
-        return 0;
-    TipSheet& sheet = s.sheet;
-    int best = 0;
+    CheckSummary summary;
     for (int row = 0; row < TipSheet::Rows; ++row) {
         if (!sheet.rowComplete(row)) {
             sheet.marks[row] = {};
@@ -57,46 +24,68 @@ int completeCheck(Session& s)
         sheet.crossSumText[row] = QString::number(sum);
         std::stable_sort(cells.begin(), cells.end());
 
-        s.hit = zettelcheck(tipFromCells(cells), s.current.zahl);
-        const HitResult& hit = s.hit;
-        for (int k = 0; k < TipSheet::Cells; ++k)
-            sheet.marks[row][k] = hit.treffer[k + 1] == 1   ? TipSheet::Mark::Hit
-                                  : hit.treffer[k + 1] == 2 ? TipSheet::Mark::Bonus
-                                                            : TipSheet::Mark::None;
+        const HitResult hit = scoreTip(cells, draw);
+        sheet.marks[row] = hit.marks;
         showHitLabel(sheet, row, hit);
-        ++s.statistik[hit.gewinn][hit.zusatz ? 1 : 0];
-        if (hit.gewinn >= RedFromHits && s.playSound)
-            s.playSound(s.home + s.soundName);
-        best = std::max(best, hit.gewinn);
+        ++summary.tally[std::size_t(hit.hits)][hit.bonusHit ? 1 : 0];
+        summary.soundDue = summary.soundDue || hit.hits >= RedFromHits;
+        summary.best = std::max(summary.best, hit.hits);
     }
-    compareTicketNumber(s);
-    return best;
+    return summary;
 }
 
 void showHitLabel(TipSheet& sheet, int row, const HitResult& hit)
 {
-    sheet.hitText[row] = QString::number(hit.gewinn) + (hit.zusatz ? QStringLiteral(" + B") : QString());
-    sheet.hitRed[row] = hit.gewinn >= RedFromHits;
+    sheet.hitText[row] = QString::number(hit.hits) + (hit.bonusHit ? QStringLiteral(" + B") : QString());
+    sheet.hitRed[row] = hit.hits >= RedFromHits;
 }
 
-void setTicketNumber(Session& s, const QString& answer)
+namespace Ticket {
+
+namespace {
+QString prefix(const MessageTable& messages)
 {
-    s.losNr = answer;
-    s.losnummerCaption = ticketPrefix(s) + s.losNr;
-    s.losnummerRed = false;
+    return messages.text(Msg::TicketNumber) + QStringLiteral(": ");
+}
+} // namespace
+
+QString caption(const MessageTable& messages, const QString& number)
+{
+    return prefix(messages) + number;
 }
 
-QString ticketLabelText(const Session& s)
+QString labelText(const MessageTable& messages, const QString& number)
 {
-    return s.losNr.isEmpty() ? s.messages.text(54) : ticketPrefix(s) + s.losNr;
+    return number.isEmpty() ? messages.text(Msg::TicketNumberQuestion) : caption(messages, number);
 }
 
-QString ticketNumberCaption(const Session& s)
+QString inputCaption(const MessageTable& messages)
 {
-    return s.messages.text(54);
+    return messages.text(Msg::TicketNumberQuestion);
 }
 
-QString ticketNumberPrompt(const Session& s)
+QString inputPrompt(const MessageTable& messages)
 {
-    return ticketPrefix(s);
+    return prefix(messages);
 }
+
+std::optional<Comparison> compare(const MessageTable& messages, const QString& number,
+                                  const QString& encoreDigits, bool compareOn)
+{
+    if (number.isEmpty() || encoreDigits.isEmpty())
+        return std::nullopt;
+    Comparison result{caption(messages, number), false};
+    if (!compareOn)
+        return result;
+    QString digits = encoreDigits;
+    for (qsizetype i = 0; i < std::min<qsizetype>(digits.size(), Game::NumbersPerDraw); ++i)
+        if (i >= number.size() || digits[i] != number[i])
+            digits[i] = QLatin1Char('-');
+    // Only a match of the last digit wins anything, so only then is the comparison worth showing.
+    const qsizetype last = Game::NumbersPerDraw - 1;
+    if (digits.size() > last && digits[last] != QLatin1Char('-'))
+        result = {QStringLiteral("Spiel77: ") + digits, true};
+    return result;
+}
+
+} // namespace Ticket

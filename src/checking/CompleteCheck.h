@@ -1,24 +1,47 @@
 #pragma once
 
 #include "checking/HitRule.h"
+#include "language/MessageTable.h"
 #include "tips/TipSheet.h"
 
-class QString;
-class Session;
+#include <QString>
 
-// Komplettcheck: checks every complete row of the sheet against the current draw, sorts the rows, sets
-// their marks and result texts, fills the hit tally and compares the ticket number with the draw's
-// ENCORE digits. Returns the best hit count; does nothing but clear the tally while the sheet is not
-// settled (sortieren false).
-int completeCheck(Session& session);
+#include <array>
+
+// Tally of a complete check: [hits][bonus hit] over the complete rows.
+using HitTally = std::array<std::array<int, 2>, Game::NumbersPerDraw + 1>;
+
+struct CheckSummary
+{
+    HitTally tally{};
+    int best = 0;          // the most hits of any row
+    bool soundDue = false; // a row reached the hits that the hit sound greets
+    bool operator==(const CheckSummary&) const = default;
+};
+
+// The complete check: every complete row of the sheet is sorted and compared with the draw; its marks,
+// hit label and cross sum are set, and the tally counts it. Incomplete rows lose their results.
+CheckSummary checkSheet(TipSheet& sheet, const CurrentDraw& draw);
 
 // A row's hit label from a check: the hit count, " + B" for a bonus hit, red from three hits.
 void showHitLabel(TipSheet& sheet, int row, const HitResult& hit);
 
-// LosnummerClick after the input box: the answer becomes the ticket number and the label shows it.
-void setTicketNumber(Session& session, const QString& answer);
-// The ticket-number label before any comparison: the number after its prefix, or the question for one.
-QString ticketLabelText(const Session& session);
-// Caption and prompt of the ticket-number input box.
-QString ticketNumberCaption(const Session& session);
-QString ticketNumberPrompt(const Session& session);
+// The ticket number and its comparison with a draw's ENCORE digits.
+namespace Ticket {
+// "Schein Nr : " + number.
+QString caption(const MessageTable& messages, const QString& number);
+// The label before any comparison: the number after its prefix, or the question for one.
+QString labelText(const MessageTable& messages, const QString& number);
+QString inputCaption(const MessageTable& messages);
+QString inputPrompt(const MessageTable& messages);
+
+struct Comparison
+{
+    QString caption;
+    bool red = false;
+};
+// Nothing while the number or the digits are unknown. Otherwise the caption with the number; when the
+// comparison is switched on and the last digit matches, "Spiel77: " with each digit that differs as '-'.
+std::optional<Comparison> compare(const MessageTable& messages, const QString& number,
+                                  const QString& encoreDigits, bool compareOn);
+} // namespace Ticket

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <bit>
 
-DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly)
+DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly,
+                                 const Game& game)
     : m_end(end)
+    , m_game(game)
 {
     for (const DrawRecord& r : records) {
         if (r.datum > end || (mainDrawOnly && r.bonus == 0))
@@ -20,7 +22,7 @@ DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double 
     }
     m_count = int(m_dates.size());
     m_words = (m_count + 63) / 64;
-    const std::size_t cells = std::size_t(Game::HighestNumber + 1) * std::size_t(m_words);
+    const std::size_t cells = std::size_t(Game::MaxHighestNumber + 1) * std::size_t(m_words);
     m_main.assign(cells, 0);
     m_bonus.assign(cells, 0);
     for (int d = 0; d < m_count; ++d) {
@@ -29,21 +31,23 @@ DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double 
         const auto& n = m_numbers[std::size_t(d)];
         for (int i = 0; i < Game::NumbersPerDraw; ++i) {
             const int v = n[std::size_t(i)];
-            if (v < 1 || v > Game::HighestNumber)
+            if (!m_game.contains(v))
                 continue; // never equals a tip number
             std::uint64_t& slot = m_main[std::size_t(v) * std::size_t(m_words) + word];
             if (slot & bit)
                 m_anyIrregular = true; // a number drawn twice counts twice
             slot |= bit;
         }
-        if (n[7] >= 1 && n[7] <= Game::HighestNumber)
+        if (m_game.contains(n[7]))
             m_bonus[std::size_t(n[7]) * std::size_t(m_words) + word] |= bit;
     }
 }
 
-double DatabaseFilters::windowStart(double end, int ziehzahl)
+double DatabaseFilters::windowStart(double end, int draws)
 {
-    return end - double(ziehzahl) / Game::DrawsPerWeek * Game::DrawRhythmDays;
+    // The window was always counted at two draws a week, whatever the game's rhythm.
+    constexpr double DrawsPerWeek = 2;
+    return end - double(draws) / DrawsPerWeek * 7;
 }
 
 const DatabaseFilters::Window& DatabaseFilters::window(double start) const
@@ -79,7 +83,7 @@ bool DatabaseFilters::staysBelow(const TipSheet::Row& tip, int threshold, double
     std::uint64_t seen = 0;
     bool regularTip = true;
     for (int v : tip) {
-        if (v >= 1 && v <= Game::HighestNumber) {
+        if (m_game.contains(v)) {
             const std::uint64_t bit = std::uint64_t(1) << v;
             regularTip = regularTip && !(seen & bit);
             seen |= bit;
@@ -138,17 +142,12 @@ bool DatabaseFilters::staysBelow(const TipSheet::Row& tip, int threshold, double
 bool DatabaseFilters::slowStaysBelow(const TipSheet::Row& tip, int threshold, const Window& w,
                                      bool bonusCounts) const
 {
-    std::array<int, Game::NumbersPerDraw> t{};
-    for (int i = 0; i < Game::NumbersPerDraw; ++i)
-        t[std::size_t(i)] = tip[std::size_t(i)] == 0 ? -1 : tip[std::size_t(i)];
     for (int d = 0; d < m_count; ++d) {
         if (!(w.mask[std::size_t(d / 64)] >> (d % 64) & 1))
             continue;
-        std::array<int, 9> zahl{};
-        for (int i = 0; i < 8; ++i)
-            zahl[std::size_t(i + 1)] = m_numbers[std::size_t(d)][std::size_t(i)];
-        const HitResult hit = zettelcheck(t, zahl);
-        if (hit.gewinn + (bonusCounts && hit.zusatz ? 1 : 0) >= threshold)
+        const auto& n = m_numbers[std::size_t(d)];
+        const HitResult hit = scoreTip(tip, {n[0], n[1], n[2], n[3], n[4], n[5], n[6]}, n[7]);
+        if (hit.hits + (bonusCounts && hit.bonusHit ? 1 : 0) >= threshold)
             return false;
     }
     return true;

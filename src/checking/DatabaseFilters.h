@@ -1,13 +1,14 @@
 #pragma once
 
 #include "draws/DrawRecord.h"
+#include "draws/Game.h"
 #include "tips/TipSheet.h"
 
 #include <cstdint>
 #include <vector>
 
-// Secheroderfuenfer and dreierodervierer: did any past draw of a window give a tip at least a given
-// number of hits? Built once per generator run from one read of the draw file. Each number 1..49 keeps
+// Did any past draw of a window give a tip at least a given number of hits? Built once per generator run
+// from one read of the draw file. Each number of the game keeps
 // a bitset over the draws (one bit per draw), so a tip is checked 64 draws at a time by adding its
 // seven bitsets in bit-sliced counters; the scan stops at the first 64 draws that reach the threshold.
 class DatabaseFilters
@@ -15,7 +16,7 @@ class DatabaseFilters
 public:
     DatabaseFilters() = default;
     // The draws up to `end` (the selected date) that the main-draw filter lets through.
-    DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly);
+    DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly, const Game& game);
 
     double end() const { return m_end; }
     int drawCount() const { return m_count; }
@@ -24,17 +25,17 @@ public:
     // bonusCounts a tip number equal to the bonus number adds one hit.
     bool staysBelow(const TipSheet::Row& tip, int threshold, double start, bool bonusCounts) const;
 
-    // Secheroderfuenfer: the window starts after the chart's start date (DateTimePicker2).
-    bool secheroderfuenfer(const TipSheet::Row& tip, int threshold, double startDate, bool bonusCounts) const
+    // The window of the whole database: every draw after the statistics' start date.
+    bool neverHitSince(const TipSheet::Row& tip, int threshold, double startDate, bool bonusCounts) const
     {
         return staysBelow(tip, threshold, startDate, bonusCounts);
     }
-    // dreierodervierer: the last `ziehzahl` draws at two draws a week before the end date.
-    bool dreierodervierer(const TipSheet::Row& tip, int gewinner, int ziehzahl, bool bonusCounts) const
+    // The window of the last `draws` draws before the end date, counted at two draws a week.
+    bool neverHitInRecentDraws(const TipSheet::Row& tip, int threshold, int draws, bool bonusCounts) const
     {
-        return staysBelow(tip, gewinner, windowStart(m_end, ziehzahl), bonusCounts);
+        return staysBelow(tip, threshold, windowStart(m_end, draws), bonusCounts);
     }
-    static double windowStart(double end, int ziehzahl);
+    static double windowStart(double end, int draws);
 
 private:
     struct Window
@@ -48,6 +49,7 @@ private:
     bool slowStaysBelow(const TipSheet::Row& tip, int threshold, const Window& w, bool bonusCounts) const;
 
     double m_end = 0;
+    Game m_game;
     int m_count = 0;
     int m_words = 0;
     std::vector<double> m_dates;

@@ -1,21 +1,23 @@
 #include "checking/HitRule.h"
 
-HitResult zettelcheck(const std::array<int, Game::NumbersPerDraw>& tip, const std::array<int, 9>& zahl)
+HitResult scoreTip(const TipSheet::Row& tip, const std::array<int, Game::NumbersPerDraw>& numbers, int bonus)
 {
     HitResult r;
-    for (int j = 1; j <= 8; ++j) {
-        for (int k = 1; k <= Game::NumbersPerDraw; ++k) {
-            const int v = tip[k - 1];
-            if (v < 0)
+    for (int j = 0; j <= Game::NumbersPerDraw; ++j) {
+        const bool isBonus = j == Game::NumbersPerDraw;
+        const int drawn = isBonus ? bonus : numbers[std::size_t(j)];
+        for (std::size_t k = 0; k < tip.size(); ++k) {
+            const int v = tip[k];
+            if (v <= 0)
                 return r;
-            if (v == zahl[j]) {
-                if (j <= 7) {
-                    r.treffer[k] = 1;
-                    ++r.gewinn;
-                } else {
-                    r.treffer[k] = 2;
-                    r.zusatz = true;
-                }
+            if (v != drawn)
+                continue;
+            if (isBonus) {
+                r.marks[k] = TipSheet::Mark::Bonus;
+                r.bonusHit = true;
+            } else {
+                r.marks[k] = TipSheet::Mark::Hit;
+                ++r.hits;
             }
         }
     }

@@ -1,20 +1,18 @@
 #include "checking/TipSearch.h"
 
-#include "app/Session.h"
 #include "checking/CompleteCheck.h"
-#include "checking/DrawLookup.h"
 #include "draws/DrawDate.h"
 
 namespace TipSearch {
 
-QString thresholdCaption(const Session& s)
+QString thresholdCaption(const MessageTable& messages)
 {
-    return s.messages.text(4);
+    return messages.text(Msg::SearchThresholdQuestion);
 }
 
-QString thresholdPrompt(const Session& s)
+QString thresholdPrompt(const MessageTable& messages)
 {
-    return s.messages.text(5);
+    return messages.text(Msg::TipTest);
 }
 
 std::optional<int> parseThreshold(const QString& text)
@@ -29,44 +27,46 @@ QString notANumberMessage(const QString& text)
     return QStringLiteral("'%1' ist kein gültiger ganzzahliger Wert").arg(text);
 }
 
-QString stopCaption(const Session& s)
+QString stopCaption(const MessageTable& messages)
 {
-    return s.messages.text(8);
+    return messages.text(Msg::DrawFound);
 }
 
-QString stopQuestion(const Session& s, const Stop& stop)
+QString stopQuestion(const MessageTable& messages, const Stop& stop)
 {
-    return s.messages.text(6) + DrawDate::format(stop.date) + QStringLiteral("   ") + s.messages.text(7);
+    return messages.text(Msg::HitFoundOn) + DrawDate::format(stop.date) + QStringLiteral("   ") +
+           messages.text(Msg::GoOn);
 }
 
-End run(Session& s, int threshold, const std::function<bool(const Stop&)>& goOn,
-        const std::function<void()>& shown)
+Outcome run(const std::vector<DrawRecord>& records, const StatisticWindow& window, TipSheet& sheet,
+            StatisticSeries& chart, int threshold, const std::function<bool(const Stop&)>& goOn,
+            const std::function<void(const CurrentDraw&)>& shown)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
-    const StatisticWindow window = s.window(true);
-    s.chart.bars.clear();
-
+    Outcome outcome;
+    chart.bars.clear();
     for (std::size_t i = 0; i < records.size(); ++i) {
         const DrawRecord& r = records[i];
         if (!window.accepts(r))
             continue;
-        showCurrentDraw(s, r, int(i), 2);
+        const CurrentDraw draw = CurrentDraw::of(r, int(i));
+        outcome.lastShown = draw;
         if (shown)
-            shown();
+            shown(draw);
         for (int t = 0; t < TipSheet::Rows; ++t) {
-            s.hit = zettelcheck(tipFromCells(s.sheet.cells[std::size_t(t)]), s.current.zahl);
-            showHitLabel(s.sheet, t, s.hit);
-            if (s.hit.gewinn >= threshold &&
-                !goOn({DrawDate::toQDate(r.datum), t + 1, s.hit.gewinn, s.hit.zusatz}))
-                return End::Cancelled;
+            const HitResult hit = scoreTip(sheet.cells[std::size_t(t)], draw);
+            showHitLabel(sheet, t, hit);
+            if (hit.hits >= threshold && !goOn({DrawDate::toQDate(r.datum), t + 1, hit.hits, hit.bonusHit})) {
+                outcome.end = End::Cancelled;
+                return outcome;
+            }
         }
     }
     // What these ten bars should count was never settled; they stay zero.
     for (int x = 0; x <= 9; ++x)
-        s.chart.bars.push_back({double(x), 0.0, std::nullopt});
-    if (s.chart.scale == StatisticSeries::Scale::Automatic)
-        s.chart.setAutomaticBoundsFromBars();
-    return End::Completed;
+        chart.bars.push_back({double(x), 0.0, std::nullopt});
+    if (chart.scale == StatisticSeries::Scale::Automatic)
+        chart.setAutomaticBoundsFromBars();
+    return outcome;
 }
 
 } // namespace TipSearch

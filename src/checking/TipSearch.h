@@ -1,15 +1,20 @@
 #pragma once
 
+#include "draws/DrawFile.h"
+#include "draws/DrawHistory.h"
+#include "language/MessageTable.h"
+#include "statistics/StatisticSeries.h"
+#include "tips/TipSheet.h"
+
 #include <QDate>
 #include <QString>
 #include <functional>
 #include <optional>
+#include <vector>
 
-class Session;
-
-// SpeedButton4Click: walks the draws of the chart window (start date included), shows each as the
-// current draw with the hits of all twelve tips, and stops at every draw where a tip reached the
-// chosen number of hits to ask whether to go on.
+// The tip search: walks the draws of the chart window (start date included), shows each as the current
+// draw with the hits of all twelve tips, and stops at every draw where a tip reached the chosen number
+// of hits to ask whether to go on.
 namespace TipSearch {
 
 struct Stop
@@ -26,20 +31,29 @@ enum class End
     Cancelled
 };
 
+struct Outcome
+{
+    End end = End::Completed;
+    std::optional<CurrentDraw> lastShown; // the draw on display when the search ended
+};
+
 inline constexpr const char* DefaultThreshold = "6";
 
-QString thresholdCaption(const Session& session); // entry 4
-QString thresholdPrompt(const Session& session);  // entry 5
+QString thresholdCaption(const MessageTable& messages);
+QString thresholdPrompt(const MessageTable& messages);
 // The answer as a whole number; nothing when it is not one.
 std::optional<int> parseThreshold(const QString& text);
 QString notANumberMessage(const QString& text);
 
-QString stopCaption(const Session& session);                    // entry 8
-QString stopQuestion(const Session& session, const Stop& stop); // entry 6 + date + "   " + entry 7
+QString stopCaption(const MessageTable& messages);
+QString stopQuestion(const MessageTable& messages, const Stop& stop);
 
-// `goOn` is asked at each stop; false ends the search at once (no further tip or draw, no bars).
-// `shown` (may be empty) is told each draw after it became the current draw.
-End run(Session& session, int threshold, const std::function<bool(const Stop&)>& goOn,
-        const std::function<void()>& shown = {});
+// Walks `records` within `window` (whose start counts), scoring every row of `sheet` and setting its
+// hit label. `goOn` is asked at each stop; false ends the search at once (no further tip or draw, no
+// bars). `shown` (may be empty) is told each draw after it became the current draw. On completion
+// `chart` gets the search's ten bars.
+Outcome run(const std::vector<DrawRecord>& records, const StatisticWindow& window, TipSheet& sheet,
+            StatisticSeries& chart, int threshold, const std::function<bool(const Stop&)>& goOn,
+            const std::function<void(const CurrentDraw&)>& shown = {});
 
 } // namespace TipSearch

@@ -1,6 +1,6 @@
 #include "cli/Cli.h"
 
-#include "app/SettingsStore.h"
+#include "session/SettingsStore.h"
 #include "draws/DrawDate.h"
 #include "tipfiles/TipFile.h"
 

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/Session.h"
+#include "draws/Error.h"
+#include "session/Session.h"
 
 #include <QJsonValue>
 #include <QString>
@@ -15,13 +16,13 @@
 // CommandError for failures (exit 1). Output goes to stdout only after the work succeeded.
 namespace Cli {
 
-struct UsageError
+struct UsageError : Error
 {
-    QString message;
+    using Error::Error;
 };
-struct CommandError
+struct CommandError : Error
 {
-    QString message;
+    using Error::Error;
 };
 
 // The arguments of one command; take* removes what it returns, finish() rejects leftovers.

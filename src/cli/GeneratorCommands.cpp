@@ -2,7 +2,7 @@
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
 #include "tipfiles/TipFile.h"
-#include "tips/TipGenerator.h"
+#include "generator/TipGenerator.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

@@ -23,7 +23,7 @@ int printCommand(Cli::Context& context)
         session.current.datum1 = DrawDate::fromQDate(*date);
     }
     const QStringList lines = TipPrintout::lines(session.sheet, DrawDate::toQDate(session.current.datum1),
-                                                 session.messages.text(24));
+                                                 session.messages.text(Msg::Tip));
     const QString path = session.home + QLatin1String(TipPrintout::FileName);
     TipPrintout::write(path, lines);
     Cli::printLine(path);

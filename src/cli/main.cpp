@@ -1,6 +1,6 @@
-#include "app/Home.h"
+#include "session/Home.h"
 #include "cli/Cli.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -65,9 +65,7 @@ int main(int argc, char** argv)
             fail(2, e.message);
             printUsage(stderr);
             return 2;
-        } catch (const FileError& e) {
-            return fail(1, e.message);
-        } catch (const Cli::CommandError& e) {
+        } catch (const Error& e) {
             return fail(1, e.message);
         } catch (const std::exception& e) {
             return fail(1, QString::fromLocal8Bit(e.what()));

@@ -1,7 +1,7 @@
 #include "draws/DrawFile.h"
 
 #include "draws/DrawDate.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,7 +2,7 @@
 
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,19 +1,48 @@
 #pragma once
 
-// The rules of the game in one place, so that a later change of the game touches only this file.
-namespace Game {
-inline constexpr int HighestNumber = 49;
-inline constexpr int NumbersPerDraw = 7;
-inline constexpr int DrawRhythmDays = 7;
-inline constexpr int DrawsPerWeek = 2; // the database filters count their window in draws at this rate
+#include <QDate>
 
-constexpr bool isPrime(int n)
+// The rules of one game: how many numbers there are, how many are drawn and on which weekdays. Every
+// number range and draw rhythm of the program comes from a Game value; tables are sized for the
+// largest supported game so that a value can change without a rebuild.
+struct Game
 {
-    if (n < 2)
-        return false;
-    for (int d = 2; d * d <= n; ++d)
-        if (n % d == 0)
+    // A draw record and a tip row hold seven numbers in every game the program supports.
+    static constexpr int NumbersPerDraw = 7;
+    static constexpr int MaxHighestNumber = 52;
+
+    int highestNumber = 49;
+    int numbersPerDraw = NumbersPerDraw;
+    bool hasBonus = true;
+    // Bit d set: a draw on weekday d (Qt::Monday = 1 .. Qt::Sunday = 7).
+    unsigned drawDays = 1u << Qt::Friday;
+
+    // 7 of 49 with a bonus, drawn on Fridays.
+    static Game classic() { return {}; }
+
+    bool contains(int number) const { return number >= 1 && number <= highestNumber; }
+    bool drawsOn(int weekday) const { return (drawDays >> weekday) & 1u; }
+    // Days from one draw to the same draw a week later divided by the draws a week: the step that a
+    // weekly game takes from draw to draw.
+    int daysBetweenDraws() const;
+
+    static constexpr bool isPrime(int n)
+    {
+        if (n < 2)
             return false;
-    return true;
+        for (int d = 2; d * d <= n; ++d)
+            if (n % d == 0)
+                return false;
+        return true;
+    }
+
+    bool operator==(const Game&) const = default;
+};
+
+inline int Game::daysBetweenDraws() const
+{
+    int perWeek = 0;
+    for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
+        perWeek += drawsOn(d);
+    return perWeek == 1 ? 7 : 7 / (perWeek > 0 ? perWeek : 1);
 }
-} // namespace Game

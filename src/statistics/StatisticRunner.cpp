@@ -1,6 +1,5 @@
 #include "statistics/StatisticRunner.h"
 
-#include "app/Session.h"
 #include "statistics/Statistics.h"
 
 namespace {
@@ -58,23 +57,24 @@ bool readsDraws(StatisticKind kind)
     return kind != StatisticKind::TipDistribution;
 }
 
-StatisticSeries computeStatistic(const Session& session, StatisticKind kind,
-                                 const std::vector<DrawRecord>& records)
+StatisticSeries computeStatistic(StatisticKind kind, const StatisticInputs& in)
 {
     using namespace Statistics;
-    const StatisticWindow window = session.window(usesClosedStart(kind));
-    const MessageTable& m = session.messages;
+    StatisticWindow window = in.window;
+    window.closedStart = usesClosedStart(kind);
+    const std::vector<DrawRecord>& records = in.records;
+    const MessageTable& m = in.messages;
     switch (kind) {
     case StatisticKind::Frequency:
-        return frequency(records, window, m, session.chart.title);
+        return frequency(records, window, m, in.previousTitle, in.game);
     case StatisticKind::Overdue:
-        return overdue(records, window, m);
+        return overdue(records, window, m, in.game);
     case StatisticKind::Pairs:
-        return groups(records, window, m, GroupSize::Pairs);
+        return groups(records, window, m, GroupSize::Pairs, in.game);
     case StatisticKind::Triples:
-        return groups(records, window, m, GroupSize::Triples);
+        return groups(records, window, m, GroupSize::Triples, in.game);
     case StatisticKind::Quads:
-        return groups(records, window, m, GroupSize::Quads);
+        return groups(records, window, m, GroupSize::Quads, in.game);
     case StatisticKind::CrossSums:
         return crossSums(records, window, m);
     case StatisticKind::Primes:
@@ -84,15 +84,7 @@ StatisticSeries computeStatistic(const Session& session, StatisticKind kind,
     case StatisticKind::Even:
         return composition(records, window, m, Composition::Even);
     case StatisticKind::TipDistribution:
-        return tipDistribution(session.sheet, m);
+        return tipDistribution(in.sheet, m, in.game);
     }
     return {};
-}
-
-StatisticSeries runStatistic(Session& session, StatisticKind kind)
-{
-    const std::vector<DrawRecord> records =
-        readsDraws(kind) ? session.drawFile().readAll() : std::vector<DrawRecord>{};
-    session.chart = computeStatistic(session, kind, records);
-    return session.chart;
 }

@@ -1,13 +1,16 @@
 #pragma once
 
+#include "draws/DrawFile.h"
 #include "draws/DrawRecord.h"
+#include "draws/Game.h"
+#include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
+#include "tips/TipSheet.h"
 
 #include <QString>
 #include <optional>
 #include <vector>
 
-class Session;
 
 enum class StatisticKind
 {
@@ -33,11 +36,18 @@ bool usesClosedStart(StatisticKind kind);
 // Whether the statistic reads the draw file at all (the tip distribution reads only the sheet).
 bool readsDraws(StatisticKind kind);
 
-// Computes a statistic from draws already read, with the session's window, texts, sheet and previous
-// chart. Throws StatisticError when the statistic has nothing to divide by.
-StatisticSeries computeStatistic(const Session& session, StatisticKind kind,
-                                 const std::vector<DrawRecord>& records);
+// What a statistic reads: the draws of one file read, the window of the chart (its start is made closed
+// or open by the statistic), the texts, the sheet (for the tip distribution) and the previous chart's
+// title (which the frequency keeps when it finds no draw).
+struct StatisticInputs
+{
+    const std::vector<DrawRecord>& records;
+    StatisticWindow window;
+    const MessageTable& messages;
+    const TipSheet& sheet;
+    QString previousTitle;
+    Game game;
+};
 
-// Reads the draw file once, computes the statistic and makes it the main chart. On an error
-// (FileError, StatisticError) the chart stays as it was.
-StatisticSeries runStatistic(Session& session, StatisticKind kind);
+// Throws StatisticError when the statistic has nothing to divide by.
+StatisticSeries computeStatistic(StatisticKind kind, const StatisticInputs& inputs);

@@ -10,24 +10,19 @@ namespace Statistics {
 
 namespace {
 
-using Counts = std::array<int, Game::HighestNumber + 1>; // index 0 unused
-
-bool isLotteryNumber(int n)
-{
-    return n >= 1 && n <= Game::HighestNumber;
-}
+using Counts = std::array<int, Game::MaxHighestNumber + 1>; // index 0 unused
 
 StatisticSeries::Rgb numberColour(int n)
 {
     return Game::isPrime(n) ? StatisticSeries::Red : StatisticSeries::Green;
 }
 
-// Bars 1..49 coloured red for primes and green otherwise, fixed scale.
-StatisticSeries numberSeries(const Counts& counts, const QString& title)
+// Bars 1..N of the game, coloured red for primes and green otherwise, fixed scale.
+StatisticSeries numberSeries(const Counts& counts, const QString& title, const Game& game)
 {
     StatisticSeries s;
-    s.bars.reserve(Game::HighestNumber);
-    for (int n = 1; n <= Game::HighestNumber; ++n)
+    s.bars.reserve(std::size_t(game.highestNumber));
+    for (int n = 1; n <= game.highestNumber; ++n)
         s.bars.push_back({double(n), double(counts[n]), numberColour(n)});
     s.setFixedBoundsFromBars();
     s.title = title;
@@ -61,7 +56,8 @@ QString noDrawsMessage()
 }
 
 StatisticSeries frequency(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                          const MessageTable& messages, const QString& previousTitle)
+                          const MessageTable& messages, const QString& previousTitle,
+                          const Game& game)
 {
     Counts counts{};
     qint64 draws = 0;
@@ -70,21 +66,23 @@ StatisticSeries frequency(const std::vector<DrawRecord>& records, const Statisti
         if (!window.accepts(r))
             continue;
         for (int n : r.zahlen)
-            if (isLotteryNumber(n))
+            if (game.contains(n))
                 ++counts[n];
         ++draws;
         sumOfCrossSums += r.crossSum();
     }
     if (draws == 0)
-        return numberSeries(counts, previousTitle);
+        return numberSeries(counts, previousTitle, game);
     const double mean = roundHalfEven(double(sumOfCrossSums) / double(draws));
-    return numberSeries(counts, messages.text(0) + Blanks5 + messages.text(1) + QStringLiteral(": ") +
-                                    number(double(draws)) + Blanks4 + messages.text(2) +
-                                    QStringLiteral(": ") + number(mean));
+    return numberSeries(counts,
+                        messages.text(Msg::NumberDistribution) + Blanks5 + messages.text(Msg::Draws) +
+                            QStringLiteral(": ") + number(double(draws)) + Blanks4 +
+                            messages.text(Msg::CrossSumTitle) + QStringLiteral(": ") + number(mean),
+                        game);
 }
 
 StatisticSeries overdue(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                        const MessageTable& messages)
+                        const MessageTable& messages, const Game& game)
 {
     Counts age;
     age.fill(1);
@@ -94,22 +92,23 @@ StatisticSeries overdue(const std::vector<DrawRecord>& records, const StatisticW
         for (int& a : age)
             ++a;
         for (int n : r.zahlen)
-            if (isLotteryNumber(n))
+            if (game.contains(n))
                 age[n] = 1;
     }
-    return numberSeries(age, messages.text(28));
+    return numberSeries(age, messages.text(Msg::OverdueQuestion), game);
 }
 
 StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                       const MessageTable& messages, GroupSize groupSize)
+                       const MessageTable& messages, GroupSize groupSize, const Game& game)
 {
     const int size = int(groupSize);
     // Starting numbers examined; a quad starting at 47 would need a 50, so it never counts.
-    const int lastStart = groupSize == GroupSize::Pairs ? Game::HighestNumber - 1 : Game::HighestNumber - 2;
-    const int barCount = groupSize == GroupSize::Pairs     ? Game::HighestNumber - 1
-                         : groupSize == GroupSize::Triples ? Game::HighestNumber - 2
-                                                           : Game::HighestNumber;
-    static_assert(Game::HighestNumber < 64, "a draw is kept as a bit set");
+    const int highest = game.highestNumber;
+    const int lastStart = groupSize == GroupSize::Pairs ? highest - 1 : highest - 2;
+    const int barCount = groupSize == GroupSize::Pairs     ? highest - 1
+                         : groupSize == GroupSize::Triples ? highest - 2
+                                                           : highest;
+    static_assert(Game::MaxHighestNumber < 64, "a draw is kept as a bit set");
     const std::uint64_t run = (std::uint64_t(1) << size) - 1;
     Counts groupCount{};
     qint64 draws = 0;
@@ -120,7 +119,7 @@ StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWi
         ++draws;
         std::uint64_t drawn = 0; // bit n: number n drawn
         for (int n : r.zahlen)
-            if (isLotteryNumber(n))
+            if (game.contains(n))
                 drawn |= std::uint64_t(1) << n;
         for (int k = 1; k <= lastStart; ++k) {
             if (((drawn >> k) & run) == run) {
@@ -134,13 +133,15 @@ StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWi
     s.bars.reserve(barCount);
     for (int k = 1; k <= barCount; ++k)
         s.bars.push_back({double(k), double(groupCount[k]), std::nullopt});
-    const int word = groupSize == GroupSize::Pairs ? 9 : groupSize == GroupSize::Triples ? 11 : 15;
+    const Msg word = groupSize == GroupSize::Pairs     ? Msg::Pairs
+                     : groupSize == GroupSize::Triples ? Msg::Triples
+                                                       : Msg::Quads;
     if (groupSize == GroupSize::Quads)
         s.setAutomaticBoundsFromBars();
     else
         s.setFixedBoundsFromBars();
-    s.title = messages.text(1) + QStringLiteral(": ") + number(double(draws)) + Blanks5 +
-              messages.text(word) + QLatin1Char(' ') + messages.text(10) + QStringLiteral(" : ") +
+    s.title = messages.text(Msg::Draws) + QStringLiteral(": ") + number(double(draws)) + Blanks5 +
+              messages.text(word) + QLatin1Char(' ') + messages.text(Msg::Found) + QStringLiteral(" : ") +
               number(double(hits));
     return s;
 }
@@ -173,8 +174,8 @@ StatisticSeries crossSums(const std::vector<DrawRecord>& records, const Statisti
         s.bars.push_back({double(sum), double(sumCount[sum]), std::nullopt});
     s.setAutomaticBoundsFromBars();
     const double mean = roundHalfEven(double(sumOfCrossSums) / double(draws));
-    s.title = messages.text(13) + Blanks5 + messages.text(1) + QStringLiteral(": ") + number(double(draws)) +
-              Blanks4 + messages.text(14) + QStringLiteral(": ") + number(mean);
+    s.title = messages.text(Msg::CrossSumDistribution) + Blanks5 + messages.text(Msg::Draws) + QStringLiteral(": ") + number(double(draws)) +
+              Blanks4 + messages.text(Msg::CrossSumAxis) + QStringLiteral(": ") + number(mean);
     return s;
 }
 
@@ -215,26 +216,28 @@ StatisticSeries composition(const std::vector<DrawRecord>& records, const Statis
     }
     s.setFixedBoundsFromBars();
     const double share = roundHalfEven(double(matching) * 100.0 / double(draws * Game::NumbersPerDraw));
-    const int first = kind == Composition::Primes ? 44 : kind == Composition::Odd ? 46 : 48;
+    const Msg first = kind == Composition::Primes ? Msg::PrimesPerTip
+                      : kind == Composition::Odd  ? Msg::OddPerTip
+                                                  : Msg::EvenPerTip;
     const QString separator = kind == Composition::Primes ? QStringLiteral(". ") : QStringLiteral(".  ");
     s.title = messages.text(first) + QLatin1Char(' ') + number(double(draws)) + QLatin1Char(' ') +
-              messages.text(1) + separator + number(share) + QStringLiteral("% ") + messages.text(first + 1) +
+              messages.text(Msg::Draws) + separator + number(share) + QStringLiteral("% ") + messages.text(Msg(int(first) + 1)) +
               QLatin1Char('.');
     return s;
 }
 
-StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messages)
+StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messages, const Game& game)
 {
     Counts counts{};
     for (const TipSheet::Row& row : sheet.cells) {
         for (int n : row) {
             if (n == 0)
-                return numberSeries(counts, messages.text(29));
-            if (isLotteryNumber(n))
+                return numberSeries(counts, messages.text(Msg::TipDistribution), game);
+            if (game.contains(n))
                 ++counts[n];
         }
     }
-    return numberSeries(counts, messages.text(29));
+    return numberSeries(counts, messages.text(Msg::TipDistribution), game);
 }
 
 } // namespace Statistics

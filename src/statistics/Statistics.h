@@ -1,6 +1,8 @@
 #pragma once
 
 #include "draws/DrawFile.h"
+#include "draws/Error.h"
+#include "draws/Game.h"
 #include "draws/DrawRecord.h"
 #include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
@@ -11,14 +13,14 @@
 
 // A statistic that cannot produce a result (no draw in the window for a mean or a share). The caller
 // shows the text and keeps the chart as it was.
-struct StatisticError
+struct StatisticError : Error
 {
-    QString message;
+    using Error::Error;
 };
 
 // The statistics of the main chart as pure functions over the draws of one file read. Each returns a
-// complete series: bar i of the number statistics is number i + 1, and the bounds follow the series'
-// scale rule. Numbers outside 1..49 in a record are not lottery numbers and are never counted.
+// complete series: bar i of the number statistics is number i + 1 of the game, and the bounds follow the
+// series' scale rule. Numbers outside the game's range in a record are never counted.
 namespace Statistics {
 
 enum class GroupSize
@@ -37,15 +39,15 @@ enum class Composition
 // Nearest whole number, halves to the even neighbour (150.5 -> 150, 151.5 -> 152).
 double roundHalfEven(double value);
 
-// Closed start. No draw in the window: 49 zero bars, bounds 0, and the previous title stays.
+// Closed start. No draw in the window: zero bars, bounds 0, and the previous title stays.
 StatisticSeries frequency(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                          const MessageTable& messages, const QString& previousTitle);
+                          const MessageTable& messages, const QString& previousTitle, const Game& game);
 // Open start. Draws since each number was last drawn, counting its own draw as 1; m + 1 when unseen.
 StatisticSeries overdue(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                        const MessageTable& messages);
+                        const MessageTable& messages, const Game& game);
 // Open start. A run counts when all its numbers are among the seven drawn numbers (never the bonus).
 StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                       const MessageTable& messages, GroupSize size);
+                       const MessageTable& messages, GroupSize size, const Game& game);
 // Open start; throws StatisticError when no draw is in the window.
 StatisticSeries crossSums(const std::vector<DrawRecord>& records, const StatisticWindow& window,
                           const MessageTable& messages);
@@ -53,7 +55,7 @@ StatisticSeries crossSums(const std::vector<DrawRecord>& records, const Statisti
 StatisticSeries composition(const std::vector<DrawRecord>& records, const StatisticWindow& window,
                             const MessageTable& messages, Composition kind);
 // The tip sheet read row by row up to its first empty cell.
-StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messages);
+StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messages, const Game& game);
 
 // The text of the error reported when a statistic has no draw to divide by.
 QString noDrawsMessage();

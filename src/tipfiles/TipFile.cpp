@@ -1,6 +1,6 @@
 #include "tipfiles/TipFile.h"
 
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -37,7 +37,7 @@ QString proposedName(const QDate& selectedDate, const QDate& today)
     return date.toString(QStringLiteral("yyyyMMdd")) + QLatin1Char('.') + QLatin1String(Extension);
 }
 
-QByteArray encode(const TipSheet& sheet, const QString& losNr)
+QByteArray encode(const TipSheet& sheet, const QString& ticketNumber)
 {
     QByteArray bytes;
     for (const auto& row : sheet.cells) {
@@ -46,14 +46,14 @@ QByteArray encode(const TipSheet& sheet, const QString& losNr)
             texts << TipSheet::cellText(v);
         bytes += texts.join(QLatin1Char(',')).toLatin1() + crlf();
     }
-    bytes += losNr.toLatin1() + crlf();
+    bytes += ticketNumber.toLatin1() + crlf();
     return bytes;
 }
 
-void write(const QString& path, const TipSheet& sheet, const QString& losNr)
+void write(const QString& path, const TipSheet& sheet, const QString& ticketNumber)
 {
     QSaveFile file(path);
-    const QByteArray bytes = encode(sheet, losNr);
+    const QByteArray bytes = encode(sheet, ticketNumber);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throw FileError{
             QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString())};
@@ -72,7 +72,7 @@ QByteArray read(const QString& path)
     return bytes;
 }
 
-void apply(const QByteArray& bytes, TipSheet& sheet, QString& losNr)
+void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game)
 {
     QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
@@ -89,7 +89,7 @@ void apply(const QByteArray& bytes, TipSheet& sheet, QString& losNr)
             const qsizetype comma = rest.indexOf(QLatin1Char(','));
             if (comma < 0)
                 continue; // this cell stays empty and the rest goes to the last cell
-            row[c] = TipSheet::cellValue(rest.left(comma));
+            row[c] = TipSheet::cellValue(rest.left(comma), game);
             rest.remove(0, comma + 1);
         }
         if (r >= FirstRowCutAtColon) {
@@ -97,17 +97,13 @@ void apply(const QByteArray& bytes, TipSheet& sheet, QString& losNr)
             if (colon >= 0)
                 rest.truncate(colon);
         }
-        row[TipSheet::Cells - 1] = TipSheet::cellValue(rest);
+        row[TipSheet::Cells - 1] = TipSheet::cellValue(rest, game);
         sheet.clearRow(r);
         sheet.cells[r] = row;
     }
     if (lines.size() > TipSheet::Rows)
-        losNr = QString::fromLatin1(lines[TipSheet::Rows]);
+        ticketNumber = QString::fromLatin1(lines[TipSheet::Rows]);
 }
 
 } // namespace TipFile
 
-void writeTipFile(const QString& path, const TipSheet& sheet, const QString& losNr)
-{
-    TipFile::write(path, sheet, losNr);
-}

@@ -17,9 +17,9 @@ inline constexpr const char* Filter = "Tippdatei (*.tlt)";
 // Saturday + 4), or today for a selected date on any other weekday; "yyyymmdd.tlt".
 QString proposedName(const QDate& selectedDate, const QDate& today);
 
-QByteArray encode(const TipSheet& sheet, const QString& losNr);
+QByteArray encode(const TipSheet& sheet, const QString& ticketNumber);
 // Replaces the file atomically; throws FileError.
-void write(const QString& path, const TipSheet& sheet, const QString& losNr);
+void write(const QString& path, const TipSheet& sheet, const QString& ticketNumber);
 
 // Reads the file's bytes; throws FileError when it cannot be opened or read.
 QByteArray read(const QString& path);
@@ -27,9 +27,7 @@ QByteArray read(const QString& path);
 // Fills rows from the lines of a tip file. Rows without a line keep their state; every cell passes the
 // cell rule; a line after the twelfth becomes the ticket number. Clearing the unlocked rows first is
 // the caller's step.
-void apply(const QByteArray& bytes, TipSheet& sheet, QString& losNr);
+void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game);
 
 } // namespace TipFile
 
-// For the command line's "generate --out".
-void writeTipFile(const QString& path, const TipSheet& sheet, const QString& losNr);

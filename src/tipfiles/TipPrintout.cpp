@@ -1,16 +1,16 @@
 #include "tipfiles/TipPrintout.h"
 
-#include "draws/FileError.h"
+#include "draws/Error.h"
 #include "draws/Game.h"
 
 #include <QSaveFile>
 
 namespace TipPrintout {
 
-QStringList lines(const TipSheet& sheet, const QDate& drawDate, const QString& tippWord,
+QStringList lines(const TipSheet& sheet, const QDate& drawDate, const Game& game, const QString& tippWord,
                   const QLocale& locale)
 {
-    const QDate next = drawDate.addDays(Game::DrawRhythmDays);
+    const QDate next = drawDate.addDays(game.daysBetweenDraws());
     QStringList out;
     out << QStringLiteral("Torvanes Numerant Tipp für ") +
                locale.dayName(next.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ') +

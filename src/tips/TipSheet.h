@@ -6,7 +6,7 @@
 
 #include <array>
 
-// The twelve tips of the sheet. A cell is 0 (empty) or a number 1..49; the cell rule keeps it so.
+// The twelve tips of the sheet. A cell is 0 (empty) or a number of the game; the cell rule keeps it so.
 // The result fields are what the complete check shows beside each row.
 struct TipSheet
 {
@@ -27,12 +27,13 @@ struct TipSheet
     std::array<std::array<Mark, Cells>, Rows> marks{};
     int tipCount = 6;
 
-    // The cell rule: canonical number 1..49, anything else (text, blanks, 0, 50, -3) becomes empty (0).
-    static int cellValue(const QString& text)
+    // The cell rule: a number of the game, anything else (text, blanks, 0, 50 in 7 of 49, -3) becomes
+    // empty (0).
+    static int cellValue(const QString& text, const Game& game)
     {
         bool ok = false;
         const int v = text.trimmed().toInt(&ok);
-        return ok && v >= 1 && v <= Game::HighestNumber ? v : 0;
+        return ok && game.contains(v) ? v : 0;
     }
     static QString cellText(int value) { return value >= 1 ? QString::number(value) : QString(); }
 

@@ -1,17 +1,10 @@
 #include "tips/TipSheetOps.h"
 
-#include "app/Session.h"
-#include "checking/CompleteCheck.h"
-
-void clearUnlocked(Session& s)
+void clearUnlocked(TipSheet& sheet)
 {
     for (int row = 0; row < TipSheet::Rows; ++row)
-        if (!s.sheet.locked[row])
-            s.sheet.clearRow(row);
-    const bool settled = s.sortieren;
-    s.sortieren = true;
-    completeCheck(s);
-    s.sortieren = settled;
+        if (!sheet.locked[row])
+            sheet.clearRow(row);
 }
 
 void toggleLock(TipSheet& sheet, int row)
@@ -19,19 +12,19 @@ void toggleLock(TipSheet& sheet, int row)
     sheet.locked[row] = !sheet.locked[row];
 }
 
-NumberChecks checksOfRow(const TipSheet::Row& row)
+NumberChecks checksOfRow(const TipSheet::Row& row, const Game& game)
 {
     NumberChecks checks{};
     for (int v : row)
-        if (v >= 1 && v <= Game::HighestNumber)
-            checks[v] = true;
+        if (game.contains(v))
+            checks[std::size_t(v)] = true;
     return checks;
 }
 
-void applyChecksToRow(TipSheet::Row& row, const NumberChecks& checked)
+void applyChecksToRow(TipSheet::Row& row, const NumberChecks& checked, const Game& game)
 {
     int cell = 0;
-    for (int n = 1; n <= Game::HighestNumber && cell < TipSheet::Cells; ++n)
-        if (checked[n])
-            row[cell++] = TipSheet::cellValue(QString::number(n));
+    for (int n = 1; n <= game.highestNumber && cell < TipSheet::Cells; ++n)
+        if (checked[std::size_t(n)])
+            row[std::size_t(cell++)] = TipSheet::cellValue(QString::number(n), game);
 }

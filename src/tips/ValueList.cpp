@@ -1,6 +1,6 @@
 #include "tips/ValueList.h"
 
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,11 +16,12 @@ FileError fileError(const QString& what, const QString& path, const QString& det
 
 } // namespace
 
-ValueList ValueList::fromCounts(const std::array<int, Game::HighestNumber + 1>& counts)
+ValueList ValueList::fromCounts(const std::array<int, Game::MaxHighestNumber + 1>& counts, int highestNumber)
 {
     ValueList list;
-    for (int n = 1; n <= Game::HighestNumber; ++n)
-        list.entries[n] = {counts[n] > 0, QString::number(counts[n])};
+    list.highestNumber = highestNumber;
+    for (int n = 1; n <= highestNumber; ++n)
+        list.entries[std::size_t(n)] = {counts[std::size_t(n)] > 0, QString::number(counts[std::size_t(n)])};
     return list;
 }
 
@@ -55,7 +56,7 @@ QString ValueList::statusLine(int number) const
 QByteArray ValueList::toFileBytes()
 {
     QByteArray bytes;
-    for (int n = 1; n <= Game::HighestNumber; ++n) {
+    for (int n = 1; n <= highestNumber; ++n) {
         Entry& e = entries[n];
         if (e.checked && e.weight.isEmpty())
             e.weight = QStringLiteral("1");
@@ -69,7 +70,7 @@ QByteArray ValueList::toFileBytes()
 void ValueList::fromFileBytes(const QByteArray& bytes)
 {
     const QList<QByteArray> lines = bytes.split('\n');
-    for (int n = 1; n <= Game::HighestNumber; ++n) {
+    for (int n = 1; n <= highestNumber; ++n) {
         QByteArray line = n - 1 < lines.size() ? lines[n - 1] : QByteArray();
         if (line.endsWith('\r'))
             line.chop(1);
@@ -119,16 +120,16 @@ void RandomTipAnimation::stop()
     m_losgeht = 1;
 }
 
-std::array<bool, Game::HighestNumber + 1> RandomTipAnimation::tick(RandomSource& random)
+std::array<bool, Game::MaxHighestNumber + 1> RandomTipAnimation::tick(RandomSource& random)
 {
-    std::array<bool, Game::HighestNumber + 1> checked{};
+    std::array<bool, Game::MaxHighestNumber + 1> checked{};
     const int last = std::clamp(maxTipp, 1, Capacity - 1);
     for (int i = 1; i < m_losgeht; ++i)
         checked[m_tippreihe[i]] = true;
     for (int i = m_losgeht; i <= last; ++i) {
         int b = 0;
         do
-            b = int(random.random(Game::HighestNumber)) + 1;
+            b = int(random.random(std::uint32_t(highestNumber))) + 1;
         while (checked[b]);
         m_tippreihe[i] = b;
         checked[b] = true;

@@ -7,9 +7,9 @@
 #include <QString>
 #include <array>
 
-// What the number selection dialog holds: per number 1..49 whether it is selected and its weight, kept
-// as the text the user sees (a loaded list may hold any text). Also the value-list file ".tlw": 49 lines,
-// line n the weight of number n or empty when n is not selected, CR LF, Latin-1.
+// What the number selection dialog holds: per number of the game whether it is selected and its weight,
+// kept as the text the user sees (a loaded list may hold any text). Also the value-list file ".tlw": one
+// line per number, line n the weight of number n or empty when n is not selected, CR LF, Latin-1.
 struct ValueList
 {
     struct Entry
@@ -18,10 +18,11 @@ struct ValueList
         QString weight;
         bool operator==(const Entry&) const = default;
     };
-    std::array<Entry, Game::HighestNumber + 1> entries{}; // entry 0 unused
+    std::array<Entry, Game::MaxHighestNumber + 1> entries{}; // entry 0 unused
+    int highestNumber = Game::classic().highestNumber;
 
     // Box n checked when count n > 0, its weight the count.
-    static ValueList fromCounts(const std::array<int, Game::HighestNumber + 1>& counts);
+    static ValueList fromCounts(const std::array<int, Game::MaxHighestNumber + 1>& counts, int highestNumber);
     // The weight as a number; text that is not a number counts as 0.
     int weightOf(int number) const;
 
@@ -55,6 +56,7 @@ public:
     };
 
     int maxTipp = 7;
+    int highestNumber = Game::classic().highestNumber;
 
     bool running() const { return m_running; }
     int losgeht() const { return m_losgeht; }
@@ -63,7 +65,7 @@ public:
     Press press();
     void stop();
     // One timer tick: the checked boxes afterwards (kept numbers plus freshly drawn ones).
-    std::array<bool, Game::HighestNumber + 1> tick(RandomSource& random);
+    std::array<bool, Game::MaxHighestNumber + 1> tick(RandomSource& random);
 
 private:
     std::array<int, Capacity> m_tippreihe{}; // index 0 unused

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "session/Session.h"
 #include "checking/CompleteCheck.h"
 #include "checking/HitSound.h"
 

@@ -1,4 +1,4 @@
-#include "../tips/GeneratorFixture.h"
+#include "../generator/GeneratorFixture.h"
 #include "checking/DatabaseFilters.h"
 #include "checking/HitRule.h"
 

@@ -1,4 +1,4 @@
-#include "app/Session.h"
+#include "session/Session.h"
 #include "checking/DrawLookup.h"
 #include "draws/DrawDate.h"
 #include "draws/Navigation.h"

@@ -1,4 +1,4 @@
-#include "../tips/GeneratorFixture.h"
+#include "../generator/GeneratorFixture.h"
 #include "checking/TipSearch.h"
 
 #include <QTest>

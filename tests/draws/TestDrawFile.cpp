@@ -1,6 +1,6 @@
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawImport.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
-#include "../tips/GeneratorFixture.h"
-#include "app/LottoZahlen.h"
-#include "tips/Zahlenwahl.h"
+#include "../generator/GeneratorFixture.h"
+#include "gui/LottoZahlen.h"
+#include "gui/Zahlenwahl.h"
 
 #include <QAction>
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "app/LottoZahlen.h"
+#include "gui/LottoZahlen.h"
 
 #include <QAction>
 #include <QDesktopServices>

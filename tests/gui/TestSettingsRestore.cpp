@@ -1,5 +1,5 @@
-#include "app/LottoZahlen.h"
-#include "app/SettingsStore.h"
+#include "gui/LottoZahlen.h"
+#include "session/SettingsStore.h"
 #include "draws/DrawDate.h"
 
 #include <QCheckBox>

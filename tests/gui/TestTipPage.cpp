@@ -1,7 +1,7 @@
-#include "app/LottoZahlen.h"
+#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
-#include "tips/TipPage.h"
-#include "tips/Zahlenwahl.h"
+#include "gui/TipPage.h"
+#include "gui/Zahlenwahl.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

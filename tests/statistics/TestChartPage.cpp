@@ -1,6 +1,6 @@
-#include "app/LottoZahlen.h"
+#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
-#include "statistics/BarChartView.h"
+#include "gui/BarChartView.h"
 
 #include <QAbstractButton>
 #include <QBarSet>

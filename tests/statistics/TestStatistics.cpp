@@ -1,6 +1,6 @@
-#include "app/Session.h"
+#include "session/Session.h"
 #include "draws/DrawDate.h"
-#include "draws/FileError.h"
+#include "draws/Error.h"
 #include "statistics/StatisticRunner.h"
 #include "statistics/Statistics.h"
 

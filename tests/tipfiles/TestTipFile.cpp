@@ -1,4 +1,4 @@
-#include "draws/FileError.h"
+#include "draws/Error.h"
 #include "tipfiles/TipFile.h"
 
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "draws/FileError.h"
+#include "draws/Error.h"
 #include "tipfiles/TipPrintout.h"
 
 #include <QFile>

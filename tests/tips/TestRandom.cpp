@@ -1,5 +1,5 @@
-#include "app/Session.h"
-#include "tips/LuckyNumber.h"
+#include "session/Session.h"
+#include "generator/LuckyNumber.h"
 #include "tips/RandomSource.h"
 
 #include <QTest>

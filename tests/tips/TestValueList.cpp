@@ -1,4 +1,4 @@
-#include "draws/FileError.h"
+#include "draws/Error.h"
 #include "tips/ValueList.h"
 
 #include <QFile>

@@ -1,0 +1,172 @@
+#include "gui/Attach.h"
+#include "gui/LottoZahlen.h"
+#include "checking/TipSearch.h"
+#include "generator/LuckyNumber.h"
+#include "generator/TipGenerator.h"
+#include "gui/Zahlenwahl.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <memory>
+
+namespace {
+
+// Keeps the window alive during a run without handling events per candidate: input and painting get
+// their turn about every 25 ms, which leaves the candidates their full speed.
+class RunMonitor
+{
+public:
+    explicit RunMonitor(LottoZahlen& window)
+        : m_window(window)
+    {
+        m_timer.start();
+    }
+
+    bool stopRequested()
+    {
+        if ((++m_calls & 63) == 0 && m_timer.elapsed() >= 25) {
+            if (m_last.row > 0)
+                m_window.setStatus(TipGenerator::statusLine(m_window.session().messages, m_last));
+            QApplication::processEvents();
+            m_timer.restart();
+        }
+        return stop;
+    }
+    void candidate(const TipGenerator::Candidate& c) { m_last = c; }
+    void rowSettled()
+    {
+        if (m_timer.elapsed() >= 25) {
+            m_window.refresh();
+            m_timer.restart();
+        }
+    }
+
+    bool stop = false;
+
+private:
+    LottoZahlen& m_window;
+    QElapsedTimer m_timer;
+    TipGenerator::Candidate m_last;
+    unsigned m_calls = 0;
+};
+
+TipGenerator::ReviewAnswer reviewPool(LottoZahlen& window, NumberPool::List& list)
+{
+    ValueList values;
+    for (int v = 1; v <= Game::HighestNumber; ++v)
+        values.entries[std::size_t(v)] = {list[std::size_t(v)].checked, list[std::size_t(v)].weight};
+    Zahlenwahl& dialog = window.numberDialog();
+    dialog.setList(values);
+    switch (dialog.execList()) {
+    case Zahlenwahl::Result::Ok:
+        return TipGenerator::ReviewAnswer::Ok;
+    case Zahlenwahl::Result::Retry:
+        values = dialog.list();
+        for (int v = 1; v <= Game::HighestNumber; ++v)
+            list[std::size_t(v)] = {values.entries[std::size_t(v)].checked,
+                                    values.entries[std::size_t(v)].weight};
+        return TipGenerator::ReviewAnswer::Recalculate;
+    case Zahlenwahl::Result::Abort:
+        break;
+    }
+    return TipGenerator::ReviewAnswer::Abort;
+}
+
+} // namespace
+
+void attachGenerator(LottoZahlen& window)
+{
+    auto* button = window.control<QAbstractButton>(QStringLiteral("BitBtn4"));
+    auto monitor = std::make_shared<RunMonitor*>(nullptr);
+
+    // Label28Click: a run, or the stop request of the run going on (the window handles input inside it).
+    auto runOrStop = [&window, button, monitor] {
+        Session& s = window.session();
+        if (s.berechnungLaeuft) {
+            if (button)
+                button->setText(QString());
+            if (*monitor)
+                (*monitor)->stop = true;
+            return;
+        }
+        const QString caption = button ? button->text() : QString();
+        if (button)
+            button->setText(s.messages.text(Msg::Stop));
+        RunMonitor current(window);
+        *monitor = &current;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        struct Restore
+        {
+            QAbstractButton* button;
+            QString caption;
+            std::shared_ptr<RunMonitor*> monitor;
+            ~Restore()
+            {
+                QApplication::restoreOverrideCursor();
+                if (button)
+                    button->setText(caption);
+                *monitor = nullptr;
+            }
+        } restore{button, caption, monitor};
+
+        TipGenerator::Hooks hooks;
+        hooks.stopRequested = [&current] { return current.stopRequested(); };
+        hooks.candidate = [&current](const TipGenerator::Candidate& c) { current.candidate(c); };
+        hooks.status = [&window](const QString& text) { window.setStatus(text); };
+        hooks.showPage = [&window](const QString& page) { window.showPage(page); };
+        hooks.rowSettled = [&current] { current.rowSettled(); };
+        hooks.reviewPool = [&window](NumberPool::List& list) { return reviewPool(window, list); };
+        hooks.drawFileMissing = [&window] {
+            window.prompts().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        };
+        TipGenerator::run(s, hooks);
+    };
+    if (button)
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&window, runOrStop] { window.guarded(runOrStop); });
+    if (auto* menu = window.findChild<QAction*>(QStringLiteral("Berechnen1")))
+        QObject::connect(menu, &QAction::triggered, &window,
+                         [&window, runOrStop] { window.guarded(runOrStop); });
+
+    if (auto* lucky = window.control<QAbstractButton>(QStringLiteral("SpeedButton13")))
+        QObject::connect(lucky, &QAbstractButton::clicked, &window, [&window] {
+            window.guarded([&window] {
+                LuckyNumber::ask(
+                    window.session(),
+                    [&window](const QString& caption, const QString& prompt, const QString& preset) {
+                        return window.prompts().input(caption, prompt, preset);
+                    },
+                    [&window](const QString& text) { window.prompts().error(text); });
+            });
+        });
+
+    if (auto* search = window.control<QAbstractButton>(QStringLiteral("SpeedButton4")))
+        QObject::connect(search, &QAbstractButton::clicked, &window, [&window] {
+            window.guarded([&window] {
+                Session& s = window.session();
+                const QString answer =
+                    window.prompts().input(TipSearch::thresholdCaption(s), TipSearch::thresholdPrompt(s),
+                                           QLatin1String(TipSearch::DefaultThreshold));
+                const auto threshold = TipSearch::parseThreshold(answer);
+                if (!threshold) {
+                    window.prompts().error(TipSearch::notANumberMessage(answer));
+                    return;
+                }
+                QApplication::setOverrideCursor(Qt::WaitCursor);
+                struct Cursor
+                {
+                    ~Cursor() { QApplication::restoreOverrideCursor(); }
+                } cursor;
+                TipSearch::run(s, *threshold, [&window, &s](const TipSearch::Stop& stop) {
+                    window.refresh(); // the draw and the hits the question is about
+                    QApplication::setOverrideCursor(Qt::ArrowCursor);
+                    const bool goOn =
+                        window.prompts().yesNo(TipSearch::stopQuestion(s, stop), TipSearch::stopCaption(s));
+                    QApplication::restoreOverrideCursor();
+                    return goOn;
+                });
+            });
+        });
+}

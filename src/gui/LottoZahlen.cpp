@@ -1,0 +1,276 @@
+#include "gui/LottoZahlen.h"
+
+#include "gui/Attach.h"
+#include "gui/InternetPage.h"
+#include "gui/WebLinks.h"
+#include "checking/CompleteCheck.h"
+#include "gui/DatabasePage.h"
+#include "draws/Error.h"
+#include "gui/LoEingab.h"
+#include "gui/MainUnit.h"
+#include "gui/ChartPage.h"
+#include "statistics/Statistics.h"
+#include "gui/CalcPage.h"
+#include "gui/TipPage.h"
+#include "gui/Zahlenwahl.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QUrl>
+
+#include <exception>
+
+LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
+    : QMainWindow(parent)
+    , m_session(options.home)
+    , m_prompts(this)
+    , m_runStartUp(options.runStartUp)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Torvanes Numerant for Lotto Max Lotto 7 / 49"));
+
+    m_panel0 = new QLabel(this);
+    m_panel0->setObjectName(QStringLiteral("StatusPanel0"));
+    m_panel0->setFixedWidth(150);
+    m_panel1 = new QLabel(this);
+    m_panel1->setObjectName(QStringLiteral("StatusPanel1"));
+    m_panel1->setMinimumWidth(50);
+    auto* bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    bar->addWidget(m_panel0);
+    bar->addWidget(m_panel1, 1);
+    setStatusBar(bar);
+
+    buildMenu();
+    buildPages();
+
+    // The dialogs exist for the whole run, created after the window in this order.
+    m_form3 = new LoEingab(this);
+    m_form6 = new Zahlenwahl(this);
+    m_mailer = new MainUnit(this);
+
+    attachDraws(*this);
+    attachChecking(*this);
+    attachStatistics(*this);
+    attachGenerator(*this);
+    attachTipFiles(*this);
+    attachSettings(*this);
+
+    qApp->installEventFilter(this);
+    resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());
+    move(400, 193);
+    m_groesse = height();
+    m_baseFontSize = m_pages->font().pointSizeF();
+}
+
+LottoZahlen::~LottoZahlen()
+{
+    qApp->removeEventFilter(this);
+}
+
+void LottoZahlen::buildMenu()
+{
+    auto* menu = menuBar();
+    menu->setObjectName(QStringLiteral("MainMenu1"));
+    auto addItem = [&](const char* name, const QString& caption, const QKeySequence& key = {}) {
+        auto* action = menu->addAction(caption);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcut(key);
+        return action;
+    };
+    addItem("Aktualisieren1", QStringLiteral("&Aktualisieren"), QKeySequence(QStringLiteral("Ctrl+A")));
+    addItem("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")));
+    addItem("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(QStringLiteral("Ctrl+G")));
+
+    auto* language = menu->addMenu(QStringLiteral("Sprache/Language/Langue"));
+    language->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
+    language->menuAction()->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
+    auto* group = new QActionGroup(language);
+    const std::pair<const char*, const char*> languages[] = {
+        {"Deutsch1", "Deutsch"},         {"Englisch1", "Englisch"},   {"Franzsisch1", "Französisch"},
+        {"Spanisch1", "Spanisch"},       {"Trkisch1", "Türkisch"},     {"Russisch1", "Russisch"},
+        {"Polnisch1", "Polnisch"},       {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
+    };
+    for (const auto& [name, caption] : languages) {
+        auto* action = language->addAction(QString::fromUtf8(caption));
+        action->setObjectName(QLatin1String(name));
+        action->setCheckable(true);
+        group->addAction(action);
+    }
+    group->actions().first()->setChecked(true);
+    auto* separator = language->addSeparator();
+    separator->setObjectName(QStringLiteral("N1"));
+    separator->setVisible(false);
+    auto* exportAction = language->addAction(QStringLiteral("Export"));
+    exportAction->setObjectName(QStringLiteral("Export1"));
+    exportAction->setVisible(false);
+
+    auto* help = menu->addMenu(QStringLiteral("Hilfe"));
+    help->setObjectName(QStringLiteral("Hilfe1"));
+    help->menuAction()->setObjectName(QStringLiteral("Hilfe1"));
+    auto* docs = help->addAction(QStringLiteral("Dokumentation anzeigen"));
+    docs->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
+    connect(docs, &QAction::triggered, this, &LottoZahlen::openHelp);
+
+    auto* close = addItem("Schlieen1", QStringLiteral("S&chließen"));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+}
+
+void LottoZahlen::buildPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl1"));
+    m_pages->setUsesScrollButtons(false);
+    auto add = [&](QWidget* page, const char* name, const QString& caption) {
+        page->setObjectName(QLatin1String(name));
+        m_pages->addTab(page, caption);
+        return page;
+    };
+    add(new TipPage(*this), "TabSheet1", QStringLiteral("Lottotipp"));
+    add(new CalcPage(*this), "TabSheet6", QStringLiteral("Berechnung"));
+    add(new ChartPage(*this), "TabSheet5", QStringLiteral("Diagramm"));
+    add(new DatabasePage(*this), "TabSheet4", QStringLiteral("Datenbank"));
+    add(new HiddenDrawPage(*this, HiddenDrawPage::Super6), "TabSheet11", QStringLiteral("Super6"));
+    auto* encore = add(new HiddenDrawPage(*this, HiddenDrawPage::Encore), "TabSheet12", QStringLiteral("ENCORE"));
+    encore->setProperty("tag", 8);
+    add(new InternetPage(*this), "TabSheet3", QStringLiteral("Internet-Optionen"));
+    m_pages->setTabVisible(4, false);
+    m_pages->setTabVisible(5, false);
+    m_pages->setCurrentIndex(0);
+    setCentralWidget(m_pages);
+}
+
+void LottoZahlen::guarded(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const Error& e) {
+        QApplication::restoreOverrideCursor();
+        m_prompts.error(e.message);
+    } catch (const std::exception& e) {
+        QApplication::restoreOverrideCursor();
+        m_prompts.error(QString::fromLocal8Bit(e.what()));
+    }
+    refresh();
+}
+
+void LottoZahlen::refresh()
+{
+    for (const auto& r : m_refreshers)
+        r();
+    setStatus(m_session.status);
+}
+
+void LottoZahlen::setStatus(const QString& text)
+{
+    m_session.status = text;
+    m_panel1->setText(text);
+    m_panel1->repaint();
+}
+
+QString LottoZahlen::statusText() const
+{
+    return m_panel1->text();
+}
+
+void LottoZahlen::showPage(const QString& pageName)
+{
+    if (auto* page = m_pages->findChild<QWidget*>(pageName))
+        m_pages->setCurrentWidget(page);
+}
+
+void LottoZahlen::openProductPage()
+{
+    QDesktopServices::openUrl(QUrl(WebLinks::ProductPage));
+}
+
+void LottoZahlen::openHelp()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
+}
+
+void LottoZahlen::startUp()
+{
+    if (m_startedUp)
+        return;
+    m_startedUp = true;
+    Session& s = m_session;
+    s.today = QDate::currentDate();                                   // 2: dfb
+    s.laufMax = 100000;                                               // 4
+    s.sortieren = false;
+    s.berechnungLaeuft = false;
+    if (restoreGroups)                                                // 5
+        restoreGroups();
+    if (loadLanguage)                                                 // 6
+        loadLanguage();
+    if (restoreTicketNumber)                                          // 7
+        restoreTicketNumber();
+    s.losnummerCaption = ticketLabelText(s);
+    s.sortieren = true;                                               // 8
+    if (restoreProxyAndStartDate)                                     // 9
+        restoreProxyAndStartDate();
+    s.applyStartUpRules();                                            // 9-11
+    s.zahlenFile = QString::fromLatin1(DrawFile::DefaultName);        // 13
+    s.random.randomize();                                             // 14
+    s.setSelectedDate(s.today);                                       // 15, 16
+    if (lookupAction)                                                 // 17
+        lookupAction();
+    if (frequencyAction)                                              // 18
+        frequencyAction();
+    showPage(QStringLiteral("TabSheet1"));
+    refresh();
+}
+
+void LottoZahlen::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Start-up may ask questions; let the window appear on screen first so a box has a parent to sit on.
+    if (m_runStartUp && !m_startedUp)
+        QTimer::singleShot(0, this, &LottoZahlen::startUp);
+}
+
+void LottoZahlen::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (m_groesse > 0 && height() != m_groesse) {
+        scaleContents(double(height()) / m_groesse);
+        m_groesse = height();
+    }
+}
+
+void LottoZahlen::scaleContents(double factor)
+{
+    // The layouts carry the geometry; the fonts grow and shrink with the height.
+    QFont font = m_pages->font();
+    const double size = font.pointSizeF() * factor;
+    if (size > 1) {
+        font.setPointSizeF(size);
+        m_pages->setFont(font);
+    }
+}
+
+void LottoZahlen::closeEvent(QCloseEvent* event)
+{
+    if (saveSettings)
+        saveSettings();
+    event->accept();
+}
+
+bool LottoZahlen::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Enter) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && !widget->toolTip().isEmpty())
+            setStatus(widget->toolTip());
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,91 @@
+#pragma once
+
+#include "gui/PromptDialog.h"
+#include "session/Session.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <vector>
+
+class QLabel;
+class QTabWidget;
+class LoEingab;
+class Zahlenwahl;
+class MainUnit;
+
+// TForm1, the main window. It owns the session (the shared model state), the pages and the dialogs.
+// Subsystems attach their operations to its named controls (app/Attach.h) and register refreshers that
+// show the session after every action.
+class LottoZahlen : public QMainWindow
+{
+    Q_OBJECT
+public:
+    struct Options
+    {
+        QString home;              // ends with '/'
+        bool runStartUp = true;    // tests may drive the start-up themselves
+    };
+    explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
+    ~LottoZahlen() override;
+
+    Session& session() { return m_session; }
+    Prompts& prompts() { return m_prompts; }
+    Zahlenwahl& numberDialog() { return *m_form6; }
+    LoEingab& entryDialog() { return *m_form3; }
+    MainUnit& mailDialog() { return *m_mailer; }
+
+    // Runs one user action: a FileError, StatisticError or other exception ends it with a message box; the
+    // window stays usable. The window shows the session afterwards either way.
+    void guarded(const std::function<void()>& action);
+    void refresh();
+    void onRefresh(std::function<void()> refresher) { m_refreshers.push_back(std::move(refresher)); }
+
+    // Status bar panel 1 (the wide one), painted at once.
+    void setStatus(const QString& text);
+    QString statusText() const;
+    void showPage(const QString& pageName);   // e.g. "TabSheet5"
+    void openProductPage();
+    void openHelp();
+
+    template <typename T>
+    T* control(const QString& name) const { return findChild<T*>(name); }
+
+    // Start-up: runs once when the window is first shown (or by tests).
+    void startUp();
+
+    // Settings hooks, filled by the settings binding; each runs inside start-up or closing.
+    std::function<void()> restoreGroups;           // check boxes, window size, language index, up-downs, edits
+    std::function<void()> loadLanguage;            // the stored language
+    std::function<void()> restoreTicketNumber;
+    std::function<void()> restoreProxyAndStartDate;
+    std::function<void()> saveSettings;
+    // Operations that start-up runs, filled by their subsystems.
+    std::function<void()> lookupAction;            // SpeedButton5Click
+    std::function<void()> frequencyAction;         // SpeedButton2Click
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildPages();
+    void scaleContents(double factor);
+
+    Session m_session;
+    Prompts m_prompts;
+    std::vector<std::function<void()>> m_refreshers;
+    QTabWidget* m_pages = nullptr;
+    QLabel* m_panel0 = nullptr;
+    QLabel* m_panel1 = nullptr;
+    LoEingab* m_form3 = nullptr;
+    Zahlenwahl* m_form6 = nullptr;
+    MainUnit* m_mailer = nullptr;
+    bool m_startedUp = false;
+    bool m_runStartUp = true;
+    int m_groesse = 0;
+    double m_baseFontSize = 0;
+};

@@ -1,0 +1,78 @@
+#include "gui/Attach.h"
+#include "gui/LottoZahlen.h"
+#include "session/SettingsStore.h"
+#include "draws/Error.h"
+
+#include <QCheckBox>
+#include <QtDebug>
+#include <memory>
+#include <optional>
+
+namespace {
+
+// The window state that only widgets hold: the check boxes outside the session and the window size.
+StoredSettings::WindowState windowState(LottoZahlen& window)
+{
+    StoredSettings::WindowState state;
+    auto box = [&window](int number) {
+        return window.control<QCheckBox>(QStringLiteral("CheckBox%1").arg(number));
+    };
+    state.checkBox = [box](int number) -> std::optional<bool> {
+        if (auto* b = box(number))
+            return b->isChecked();
+        return std::nullopt;
+    };
+    state.setCheckBox = [box](int number, bool checked) {
+        if (auto* b = box(number))
+            b->setChecked(checked);
+    };
+    state.setHeight = [&window](int height) {
+        if (height > 0)
+            window.resize(window.width(), height);
+    };
+    state.setWidth = [&window](int width) {
+        if (width > 0)
+            window.resize(width, window.height());
+    };
+    if (!(window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
+        state.normalSize = window.size();
+    return state;
+}
+
+} // namespace
+
+void attachSettings(LottoZahlen& window)
+{
+    // The store stays open from the first restore step to the last one of start-up.
+    auto open = std::make_shared<std::optional<SettingsStore>>();
+    auto store = [open]() -> SettingsStore& {
+        if (!*open)
+            *open = SettingsStore::openDefault();
+        return **open;
+    };
+
+    window.restoreGroups = [&window, store] {
+        StoredSettings::restoreGroup1(store(), window.session(), windowState(window));
+        StoredSettings::restoreGroup2(store(), window.session());
+        // The hidden "Main Draw only" box copies itself into the session; keep it in step.
+        if (auto* mainDrawOnly = window.control<QCheckBox>(QStringLiteral("CheckBox16")))
+            mainDrawOnly->setChecked(window.session().mainDrawOnly);
+        window.refresh();
+    };
+    window.restoreTicketNumber = [&window, store] {
+        StoredSettings::restoreTicketNumber(store(), window.session());
+    };
+    window.restoreProxyAndStartDate = [&window, store, open] {
+        StoredSettings::restoreProxyAndStartDate(store(), window.session());
+        open->reset();
+    };
+    window.saveSettings = [&window] {
+        // Closing never fails because of the store: the file is replaced whole or not at all.
+        try {
+            SettingsStore store = SettingsStore::openDefault();
+            StoredSettings::save(store, window.session(), windowState(window));
+        } catch (const FileError& e) {
+            qWarning().noquote() << "settings not saved:" << e.message;
+        }
+    };
+}

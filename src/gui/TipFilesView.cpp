@@ -1,0 +1,68 @@
+#include "gui/Attach.h"
+#include "gui/LottoZahlen.h"
+#include "draws/DrawDate.h"
+#include "tipfiles/TipFile.h"
+#include "tipfiles/TipPrintout.h"
+#include "tips/TipSheetOps.h"
+
+#include <QAbstractButton>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QUrl>
+#include <memory>
+
+namespace {
+
+void connectButton(LottoZahlen& window, const char* name, std::function<void()> action)
+{
+    if (auto* button = window.control<QAbstractButton>(QLatin1String(name)))
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&window, action = std::move(action)] { window.guarded(action); });
+}
+
+} // namespace
+
+void attachTipFiles(LottoZahlen& window)
+{
+    // The folder of the last tip file saved or loaded; the home folder until then.
+    auto lastFolder = std::make_shared<QString>();
+    auto folder = [&window, lastFolder] {
+        return lastFolder->isEmpty() ? window.session().home : *lastFolder;
+    };
+    const QString filter = QLatin1String(TipFile::Filter);
+    const QString suffix = QLatin1String(TipFile::Extension);
+
+    connectButton(window, "SpeedButton15", [&window, lastFolder, folder, filter, suffix] {
+        Session& s = window.session();
+        const QString proposal = QDir(folder()).filePath(TipFile::proposedName(s.selectedDate, s.today));
+        const QString path = window.prompts().saveFileName(proposal, filter, suffix);
+        if (path.isEmpty())
+            return;
+        TipFile::write(path, s.sheet, s.losNr);
+        *lastFolder = QFileInfo(path).absolutePath();
+    });
+
+    connectButton(window, "SpeedButton16", [&window, lastFolder, folder, filter, suffix] {
+        Session& s = window.session();
+        const QString path = window.prompts().openFileName(folder(), filter, suffix);
+        if (!path.isEmpty()) {
+            // Read first: a file that cannot be read leaves the sheet as it was.
+            const QByteArray bytes = TipFile::read(path);
+            *lastFolder = QFileInfo(path).absolutePath();
+            clearUnlocked(s);
+            TipFile::apply(bytes, s.sheet, s.losNr);
+        }
+        if (window.lookupAction)
+            window.lookupAction();
+    });
+
+    connectButton(window, "BitBtn7", [&window] {
+        Session& s = window.session();
+        const QStringList lines =
+            TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.datum1), s.messages.text(Msg::Tip));
+        const QString path = s.home + QLatin1String(TipPrintout::FileName);
+        TipPrintout::write(path, lines);
+        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    });
+}

@@ -1,0 +1,45 @@
+#include "session/Home.h"
+
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace Home {
+
+namespace {
+QString withSlash(const QString& dir)
+{
+    QString d = QDir::fromNativeSeparators(QDir(dir).absolutePath());
+    if (!d.endsWith(QLatin1Char('/')))
+        d += QLatin1Char('/');
+    return d;
+}
+} // namespace
+
+bool isWritableDir(const QString& dir)
+{
+    // Ask the file system rather than the permission bits: root, ACLs and read-only mounts all differ.
+    QTemporaryFile probe(QDir(dir).filePath(QStringLiteral(".numerant-probe-XXXXXX")));
+    return QDir(dir).exists() && probe.open();
+}
+
+QString userDataDir()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+}
+
+QString resolve(const QString& override, const QString& executableDir)
+{
+    if (!override.isEmpty()) {
+        QDir().mkpath(override);
+        return withSlash(override);
+    }
+    if (isWritableDir(executableDir))
+        return withSlash(executableDir);
+    const QString data = userDataDir();
+    QDir().mkpath(data);
+    return withSlash(data);
+}
+
+} // namespace Home

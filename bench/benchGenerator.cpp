@@ -2,7 +2,7 @@
 //  (a) one whole run with the default options and twelve tips (statistics, pool, rows, checks);
 //  (b) candidates that the cheap rules reject, 30 million of them (UpDown7 = 30000);
 //  (c) candidates that pass every cheap rule and are checked by all three database rules.
-#include "session/Session.h"
+#include "session/Actions.h"
 #include "checking/DatabaseFilters.h"
 #include "draws/DrawDate.h"
 #include "generator/RowRules.h"
@@ -52,7 +52,7 @@ int main(int argc, char** argv)
     s.drawFile().replaceAll(records);
     s.setSelectedDate(last);
     s.setStartDate(QDate(2009, 9, 25)); // the whole file
-    s.sortieren = true;
+    s.sheetSettled = true;
 
     // (a)
     s.sheet.tipCount = 12;
@@ -61,34 +61,34 @@ int main(int argc, char** argv)
         s.random.seed = 100 + i;
         QElapsedTimer t;
         t.start();
-        TipGenerator::run(s);
+        Actions::generate(s);
         best = std::min(best, t.nsecsElapsed() / 1e6);
     }
     std::printf("(a) default run, 12 tips, 2000 draws: best of 10 %.2f ms (goal < 20 ms)\n", best);
 
     // (b)
-    s.params.UpDown7 = 30000;
-    s.params.UpDown1 = 279; // the cross sum rejects nearly every candidate
-    s.params.UpDown2 = 21;  // and no sum lies between 279 and 21
+    s.options.budgetThousands = 30000;
+    s.options.crossSum.min = 279; // the cross sum rejects nearly every candidate
+    s.options.crossSum.max = 21;  // and no sum lies between 279 and 21
     s.sheet.tipCount = 1;
     s.random.seed = 7;
     QElapsedTimer t;
     t.start();
-    const auto outcome = TipGenerator::run(s);
+    const auto outcome = Actions::generate(s);
     const double seconds = t.nsecsElapsed() / 1e9;
     std::printf("(b) cheap rejects: %d candidates in %.2f s = %.2f million/s (goal >= 5)\n",
                 outcome.candidates, seconds, outcome.candidates / seconds / 1e6);
 
     // (c) rules 1..13 with all three database rules over the whole file; the candidates share at most
     // two numbers with any draw, so every database rule scans its whole window.
-    CalcParameters p;
-    p.UpDown21 = 500; // the longest windows the options allow
-    p.UpDown18 = 500;
-    p.UpDown17 = 6;
-    p.UpDown20 = 6;
-    p.UpDown6 = 6;
-    const DatabaseFilters filters(records, DrawDate::fromQDate(last), true);
-    const RowRules rules;
+    GeneratorOptions p;
+    p.lastDrawsLong.draws = 500; // the longest windows the options allow
+    p.lastDrawsShort.draws = 500;
+    p.lastDrawsShort.hits = 6;
+    p.lastDrawsLong.hits = 6;
+    p.notInDatabase.hits = 6;
+    const DatabaseFilters filters(records, DrawDate::fromQDate(last), true, Game::classic());
+    const RowRules rules(Game::classic());
     RandomSource random;
     random.seed = 3;
     std::vector<TipSheet::Row> candidates;
@@ -106,7 +106,7 @@ int main(int argc, char** argv)
         int sum = 0;
         for (int v : row)
             sum += v;
-        if (rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) == 0)
+        if (rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) == RowRules::Rule::None)
             candidates.push_back(row);
     }
     const int rounds = 500;
@@ -117,7 +117,8 @@ int main(int argc, char** argv)
             int sum = 0;
             for (int v : row)
                 sum += v;
-            passed += rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) == 0;
+            passed += rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) ==
+                      RowRules::Rule::None;
         }
     const double dbSeconds = t.nsecsElapsed() / 1e9;
     const double checked = double(rounds) * double(candidates.size());

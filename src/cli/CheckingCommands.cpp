@@ -1,7 +1,6 @@
-#include "checking/CompleteCheck.h"
-#include "checking/DrawLookup.h"
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
+#include "session/Actions.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -14,10 +13,11 @@ void lookupOrFail(Cli::Context& context, Session& s)
 {
     if (const auto date = context.args.date(QStringLiteral("--date")))
         s.selectedDate = *date;
-    if (!s.drawFile().exists())
-        throw Cli::CommandError{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein (") +
-                                s.drawFile().path() + QLatin1Char(')')};
-    if (lookup(s) == LookupOutcome::Empty)
+    const Actions::LookupOutcome outcome = Actions::lookup(s, false);
+    if (outcome == Actions::LookupOutcome::FileMissing)
+        throw Cli::CommandError{Actions::readDrawsFirstMessage() + QStringLiteral(" (") + s.drawFile().path() +
+                                QLatin1Char(')')};
+    if (outcome == Actions::LookupOutcome::Empty)
         throw Cli::CommandError{QStringLiteral("the draw file holds no draw: ") + s.drawFile().path()};
 }
 
@@ -32,17 +32,17 @@ QJsonArray numbersOf(const TipSheet::Row& row)
 int runLookup(Cli::Context& context)
 {
     Session s = context.makeSession();
-    s.sortieren = false;
+    s.sheetSettled = false;
     lookupOrFail(context, s);
     context.args.finish();
     QJsonArray numbers;
-    for (int k = 1; k <= Game::NumbersPerDraw; ++k)
-        numbers.append(s.current.zahl[k]);
-    Cli::printJson(QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.datum1)},
+    for (int n : s.current.numbers)
+        numbers.append(n);
+    Cli::printJson(QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.date)},
                                {QStringLiteral("numbers"), numbers},
-                               {QStringLiteral("bonus"), s.current.zahl[8]},
+                               {QStringLiteral("bonus"), s.current.bonus},
                                {QStringLiteral("position"), s.current.position},
-                               {QStringLiteral("drawLine"), s.drawLine}});
+                               {QStringLiteral("drawLine"), DrawHistory::drawLine(s.current, s.shownBy)}});
     return 0;
 }
 
@@ -50,11 +50,11 @@ int runCheck(Cli::Context& context)
 {
     Session s = context.makeSession();
     Cli::applyTipArgs(context.args, s);
-    s.sortieren = false; // the lookup's own check is repeated below
+    s.sheetSettled = false; // the lookup's own check is repeated below
     lookupOrFail(context, s);
     context.args.finish();
-    s.sortieren = true;
-    const int best = completeCheck(s);
+    s.sheetSettled = true;
+    const int best = Actions::check(s);
 
     QJsonArray rows;
     for (int r = 0; r < TipSheet::Rows; ++r) {
@@ -62,7 +62,7 @@ int runCheck(Cli::Context& context)
             rows.append(QJsonValue::Null);
             continue;
         }
-        const HitResult hit = zettelcheck(tipFromCells(s.sheet.cells[r]), s.current.zahl);
+        const HitResult hit = scoreTip(s.sheet.cells[r], s.current);
         QJsonArray marks;
         for (auto m : s.sheet.marks[r])
             marks.append(int(m));
@@ -72,15 +72,15 @@ int runCheck(Cli::Context& context)
         rows.append(QJsonObject{{QStringLiteral("row"), r + 1},
                                 {QStringLiteral("numbers"), numbersOf(s.sheet.cells[r])},
                                 {QStringLiteral("crossSum"), sum},
-                                {QStringLiteral("hits"), hit.gewinn},
-                                {QStringLiteral("bonus"), hit.zusatz},
+                                {QStringLiteral("hits"), hit.hits},
+                                {QStringLiteral("bonus"), hit.bonusHit},
                                 {QStringLiteral("marks"), marks},
                                 {QStringLiteral("label"), s.sheet.hitText[r]}});
     }
     QJsonArray tally;
-    for (const auto& line : s.statistik)
+    for (const auto& line : s.tally)
         tally.append(QJsonArray{line[0], line[1]});
-    Cli::printJson(QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.datum1)},
+    Cli::printJson(QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.date)},
                                {QStringLiteral("rows"), rows},
                                {QStringLiteral("best"), best},
                                {QStringLiteral("tally"), tally}});

@@ -136,16 +136,16 @@ void printLine(const QString& line)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
-TipSheet::Row parseTip(const QString& text)
+TipSheet::Row parseTip(const QString& text, const Game& game)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != TipSheet::Cells)
         throw UsageError{QStringLiteral("a tip needs seven numbers n1,...,n7: ") + text};
     TipSheet::Row row{};
     for (int i = 0; i < TipSheet::Cells; ++i) {
-        row[i] = TipSheet::cellValue(parts[i]);
+        row[i] = TipSheet::cellValue(parts[i], game);
         if (row[i] == 0)
-            throw UsageError{QStringLiteral("not a number 1..49 in tip: ") + text};
+            throw UsageError{QStringLiteral("not a number 1..%1 in tip: ").arg(game.highestNumber) + text};
     }
     return row;
 }
@@ -163,7 +163,7 @@ void applyTipArgs(Args& args, Session& session)
         for (int r = 0; r < TipSheet::Rows; ++r)
             if (!session.sheet.locked[r])
                 session.sheet.clearRow(r);
-        TipFile::apply(bytes, session.sheet, session.losNr);
+        TipFile::apply(bytes, session.sheet, session.ticketNumber, session.game());
         return;
     }
     if (tips.isEmpty())
@@ -171,7 +171,7 @@ void applyTipArgs(Args& args, Session& session)
     for (int r = 0; r < TipSheet::Rows; ++r)
         session.sheet.clearRow(r);
     for (int r = 0; r < tips.size(); ++r)
-        session.sheet.cells[r] = parseTip(tips[r]);
+        session.sheet.cells[r] = parseTip(tips[r], session.game());
 }
 
 } // namespace Cli

@@ -67,7 +67,7 @@ void printJson(const QJsonValue& value);
 void printLine(const QString& line);
 
 // Parses "n1,n2,...,n7" into a sheet row; UsageError when malformed.
-TipSheet::Row parseTip(const QString& text);
+TipSheet::Row parseTip(const QString& text, const Game& game);
 
 // The tips a command works on: every --tip n1,...,n7 fills the next row from row 1; --tip-file F
 // loads a tip file; with neither, the session keeps the tips it was made with (the stored sheet).

@@ -1,8 +1,7 @@
-#include "checking/TipSearch.h"
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
+#include "session/Actions.h"
 #include "tipfiles/TipFile.h"
-#include "generator/TipGenerator.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -37,7 +36,7 @@ void applyWindow(Cli::Args& args, Session& session)
 void requireDrawFile(const Session& session)
 {
     if (!session.drawFile().exists())
-        throw Cli::CommandError{QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein")};
+        throw Cli::CommandError{Actions::readDrawsFirstMessage()};
 }
 
 int generateCommand(Cli::Context& context)
@@ -55,16 +54,17 @@ int generateCommand(Cli::Context& context)
         const auto name = setting.section(QLatin1Char('='), 0, 0);
         bool ok = false;
         const int value = setting.section(QLatin1Char('='), 1).toInt(&ok);
-        if (!ok || !session.params.get(name))
-            throw Cli::UsageError{QStringLiteral("--set NAME=VALUE with a known option name: ") + setting};
-        session.params.set(name, value);
+        if (!ok || !session.options.set(name, value))
+            throw Cli::UsageError{QStringLiteral("--set KEY=VALUE with a known option key or control name: ") +
+                                  setting};
     }
     for (const QString& lock : context.args.values(QStringLiteral("--lock"))) {
         bool ok = false;
         const int row = lock.section(QLatin1Char('='), 0, 0).toInt(&ok);
         if (!ok || row < 1 || row > TipSheet::Rows)
             throw Cli::UsageError{QStringLiteral("--lock R=n1,...,n7 with R 1..12: ") + lock};
-        session.sheet.cells[std::size_t(row - 1)] = Cli::parseTip(lock.section(QLatin1Char('='), 1));
+        session.sheet.cells[std::size_t(row - 1)] =
+            Cli::parseTip(lock.section(QLatin1Char('='), 1), session.game());
         session.sheet.locked[std::size_t(row - 1)] = true;
     }
     context.args.finish();
@@ -74,10 +74,10 @@ int generateCommand(Cli::Context& context)
         session.random.seed = std::int32_t(*seed);
     else
         session.random.randomize();
-    session.sortieren = true;
-    const TipGenerator::Outcome outcome = TipGenerator::run(session);
+    session.sheetSettled = true;
+    const TipGenerator::Outcome outcome = Actions::generate(session);
     if (out)
-        writeTipFile(*out, session.sheet, session.losNr);
+        TipFile::write(*out, session.sheet, session.ticketNumber);
 
     QJsonArray rows;
     for (int r = 0; r < TipSheet::Rows; ++r) {
@@ -107,7 +107,7 @@ int searchCommand(Cli::Context& context)
     requireDrawFile(session);
 
     QJsonArray stops;
-    TipSearch::run(session, threshold, [&](const TipSearch::Stop& stop) {
+    Actions::search(session, threshold, [&](const TipSearch::Stop& stop) {
         stops.append(QJsonObject{{QStringLiteral("date"), DrawDate::format(stop.date)},
                                  {QStringLiteral("row"), stop.row},
                                  {QStringLiteral("hits"), stop.hits},
@@ -120,7 +120,7 @@ int searchCommand(Cli::Context& context)
 
 const Cli::RegisterCommand generateRegistration(
     "generate",
-    "generate [--seed N] [--date dd.mm.yyyy] [--start dd.mm.yyyy] [--tips N] [--set NAME=VALUE]...\n"
+    "generate [--seed N] [--date dd.mm.yyyy] [--start dd.mm.yyyy] [--tips N] [--set KEY=VALUE]...\n"
     "        [--lock R=n1,...,n7]... [--out F.tlt]   one generator run as the button does; prints the\n"
     "        twelve rows (seven numbers or null), the status text, the candidates drawn and how the run\n"
     "        ended; --out also writes the sheet as a tip file",

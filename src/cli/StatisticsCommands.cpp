@@ -1,6 +1,5 @@
 #include "cli/Cli.h"
-#include "statistics/StatisticRunner.h"
-#include "statistics/Statistics.h"
+#include "session/Actions.h"
 
 #include <QJsonArray>
 #include <QJsonObject>
@@ -47,11 +46,7 @@ int stat(Cli::Context& context)
     Cli::applyTipArgs(args, session);
     args.finish();
 
-    try {
-        Cli::printJson(toJson(*kind, runStatistic(session, *kind)));
-    } catch (const StatisticError& e) {
-        throw Cli::CommandError{e.message};
-    }
+    Cli::printJson(toJson(*kind, Actions::runStatistic(session, *kind)));
     return 0;
 }
 

@@ -1,6 +1,6 @@
-#include "checking/DrawLookup.h"
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
+#include "session/Actions.h"
 #include "tipfiles/TipPrintout.h"
 
 namespace {
@@ -16,14 +16,14 @@ int printCommand(Cli::Context& context)
     // The header names the draw after the loaded one: the draw on or after --date (else the newest), as
     // the window's lookup finds it. Without draws, --date is taken as the loaded draw's date.
     session.setSelectedDate(date.value_or(session.today));
-    const bool haveDraws = session.drawFile().exists() && lookup(session) == LookupOutcome::Shown;
+    const bool haveDraws = session.drawFile().exists() && Actions::lookup(session, false) == Actions::LookupOutcome::Shown;
     if (!haveDraws) {
         if (!date)
             throw Cli::CommandError{QStringLiteral("no draws: read in the draws or give --date")};
-        session.current.datum1 = DrawDate::fromQDate(*date);
+        session.current.date = DrawDate::fromQDate(*date);
     }
-    const QStringList lines = TipPrintout::lines(session.sheet, DrawDate::toQDate(session.current.datum1),
-                                                 session.messages.text(Msg::Tip));
+    const QStringList lines = TipPrintout::lines(session.sheet, DrawDate::toQDate(session.current.date),
+                                                 session.game(), session.messages.text(Msg::Tip));
     const QString path = session.home + QLatin1String(TipPrintout::FileName);
     TipPrintout::write(path, lines);
     Cli::printLine(path);

@@ -66,6 +66,7 @@ struct RowGenerator
             for (int v : n)
                 c.crossSum += v;
             std::sort(n.begin(), n.end());
+            c.pairForced = options.forcePair;
             if (hooks.candidate)
                 hooks.candidate(c);
             if (rules.firstFailing(n, c.crossSum, options, &filters, statisticStart) != RowRules::Rule::None) {

@@ -25,6 +25,7 @@ struct Candidate
     int row = 0; // 1-based number of the row being generated
     TipSheet::Row numbers{};
     int crossSum = 0;
+    bool pairForced = false; // the forced pair still applies; the run drops it halfway through its budget
 };
 
 enum class ReviewAnswer

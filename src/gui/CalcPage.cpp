@@ -19,12 +19,10 @@
 
 namespace {
 
-const CalcParameters::NumberField* numberField(const QString& name)
+const GeneratorOptions::Field* numberField(const QString& name)
 {
-    for (const auto& f : CalcParameters::numberFields())
-        if (name == QLatin1String(f.name))
-            return &f;
-    return nullptr;
+    const auto* f = GeneratorOptions::field(name);
+    return f && f->kind == GeneratorOptions::Kind::Number ? f : nullptr;
 }
 
 QLabel* text(QWidget* parent, const QString& caption, bool bold = false)
@@ -142,7 +140,7 @@ QCheckBox* CalcPage::check(QWidget* parent, const char* name, const QString& cap
     const QString key = QLatin1String(name);
     connect(box, &QCheckBox::toggled, this, [this, key](bool on) {
         if (!m_showing)
-            m_window.session().params.set(key, on ? 1 : 0);
+            m_window.session().options.set(key, on ? 1 : 0);
     });
     m_checks[key] = box;
     return box;
@@ -172,9 +170,7 @@ void CalcPage::numberChanged(const QString& name, int value)
     if (m_showing)
         return;
     Session& s = m_window.session();
-    s.params.set(name, value);
-    if (name == QLatin1String("UpDown7"))
-        s.laufMax = value * 1000;
+    s.options.set(name, value);
     applyCouplings();
 }
 
@@ -195,7 +191,7 @@ void CalcPage::applyCouplings()
 
 void CalcPage::showSession()
 {
-    const CalcParameters& p = m_window.session().params;
+    const GeneratorOptions& p = m_window.session().options;
     m_showing = true;
     for (const auto& [name, box] : m_checks)
         box->setChecked(p.get(name).value_or(0) != 0);
@@ -390,7 +386,7 @@ QWidget* CalcPage::buildSuperzahl()
         const QString key = QLatin1String(name);
         connect(group, &QButtonGroup::idToggled, this, [this, key](int id, bool on) {
             if (on && !m_showing)
-                m_window.session().params.set(key, id);
+                m_window.session().options.set(key, id);
         });
         page->addWidget(box);
     };

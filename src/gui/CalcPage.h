@@ -8,9 +8,9 @@ class QCheckBox;
 class QSpinBox;
 class QTabWidget;
 
-// TabSheet6 "Berechnung": the generator's options on five sub-pages. Every control carries the name of
-// its option; a change is copied into the session at once, so a change during a run acts on the next
-// candidates. The small chart buttons and underlined texts are placed here and connected by the
+// TabSheet6 "Berechnung": the generator's options on five sub-pages. Every control carries the control
+// name of its option (GeneratorOptions::fields() maps it to the option); a change is copied into the
+// session at once. The small chart buttons and underlined texts are placed here and connected by the
 // statistics.
 class CalcPage : public QWidget
 {

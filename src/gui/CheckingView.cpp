@@ -1,12 +1,9 @@
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
-#include "checking/CompleteCheck.h"
-#include "checking/DrawLookup.h"
-#include "gui/SoundView.h"
-#include "draws/Navigation.h"
 #include "gui/TipPage.h"
-#include "tips/TipSheetOps.h"
 #include "gui/Zahlenwahl.h"
+#include "session/Actions.h"
+#include "tips/TipSheetOps.h"
 
 #include <QAbstractButton>
 
@@ -23,12 +20,13 @@ void editRow(LottoZahlen& window, int row)
 {
     Session& s = window.session();
     const QString caption = QStringLiteral("%1. ").arg(row + 1) + s.messages.text(Msg::Tip);
-    const auto checked = window.numberDialog().editTip(s.sheet.cells[row], caption, s.messages.text(Msg::ChooseNumbers));
+    const auto checked =
+        window.numberDialog().editTip(s.sheet.cells[row], caption, s.messages.text(Msg::ChooseNumbers));
     if (!checked)
         return;
-    applyChecksToRow(s.sheet.cells[row], *checked);
+    applyChecksToRow(s.sheet.cells[row], *checked, s.game());
     // The rows are shown sorted and coloured everywhere else, so the edited one is checked at once.
-    completeCheck(s);
+    Actions::check(s);
 }
 
 } // namespace
@@ -36,32 +34,32 @@ void editRow(LottoZahlen& window, int row)
 void attachChecking(LottoZahlen& window)
 {
     Session& s = window.session();
-    SoundView::install(s, &window);
     window.numberDialog().attach(s, window.prompts());
 
     const auto lookupAction = [&window, &s] {
-        if (lookup(s) == LookupOutcome::FileMissing)
-            window.prompts().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        if (Actions::lookup(s) == Actions::LookupOutcome::FileMissing)
+            window.prompts().information(Actions::readDrawsFirstMessage());
     };
     connectClick(window, "SpeedButton5", lookupAction);
     window.lookupAction = [&window, lookupAction] { window.guarded(lookupAction); };
 
     for (const char* name : {"SpeedButton6", "SpeedButton30", "SpeedButton19"})
-        connectClick(window, name, [&s] { previousDraw(s); });
+        connectClick(window, name, [&s] { Actions::previousDraw(s); });
     for (const char* name : {"SpeedButton7", "SpeedButton18", "SpeedButton20"})
-        connectClick(window, name, [&s] { nextDraw(s); });
+        connectClick(window, name, [&s] { Actions::nextDraw(s); });
 
     if (auto* ticket = window.control<ClickableLabel>(QStringLiteral("Losnummer")))
         QObject::connect(ticket, &ClickableLabel::clicked, &window, [&window, &s] {
             window.guarded([&window, &s] {
-                setTicketNumber(
-                    s, window.prompts().input(ticketNumberCaption(s), ticketNumberPrompt(s), s.losNr));
+                s.ticketNumber = window.prompts().input(Ticket::inputCaption(s.messages),
+                                                        Ticket::inputPrompt(s.messages), s.ticketNumber);
+                window.tipPage().showTicket(Ticket::caption(s.messages, s.ticketNumber));
             });
         });
 
     connectClick(window, "SpeedButton11", [&window, &s] {
         if (window.prompts().yesNo(s.messages.text(Msg::ClearAllQuestion), s.messages.text(Msg::ClearAllCaption)))
-            clearUnlocked(s);
+            Actions::clearSheet(s);
     });
 
     for (int row = 0; row < TipSheet::Rows; ++row)

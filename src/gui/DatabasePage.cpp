@@ -125,12 +125,12 @@ DatabasePage::DatabasePage(LottoZahlen& window, QWidget* parent)
     layout->addStretch(1);
 
     connect(picker, &QDateEdit::dateChanged, this, [&s](const QDate& d) { s.setSelectedDate(d); });
-    window.onRefresh([&s, picker, drawLine, mainDrawOnly] {
+    window.onRefresh([&window, &s, picker, drawLine, mainDrawOnly] {
         if (picker->date() != s.selectedDate) {
             const QSignalBlocker block(picker);
             picker->setDate(s.selectedDate);
         }
-        drawLine->setText(s.drawLine);
+        drawLine->setText(window.drawLine());
         if (mainDrawOnly->isChecked() != s.mainDrawOnly) {
             const QSignalBlocker block(mainDrawOnly);
             mainDrawOnly->setChecked(s.mainDrawOnly);
@@ -167,8 +167,12 @@ HiddenDrawPage::HiddenDrawPage(LottoZahlen& window, Kind kind, QWidget* parent)
         label->setObjectName(QStringLiteral("Label79"));
         layout->addWidget(label, 0, 2);
         group->setObjectName(QStringLiteral("RadioGroup4"));
+        // The ENCORE line stays as it was until a step brings digits again.
         Session& s = window.session();
-        window.onRefresh([&s, label] { label->setText(s.label79); });
+        window.onRefresh([&s, label] {
+            if (!s.encoreDigits.isEmpty())
+                label->setText(DrawDate::shortDayLine(s.current.date) + QStringLiteral("  ") + s.encoreDigits);
+        });
     }
     layout->addWidget(group, 1, 0, 1, 3);
 }

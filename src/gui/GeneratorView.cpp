@@ -1,9 +1,8 @@
+#include "generator/LuckyNumber.h"
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
-#include "checking/TipSearch.h"
-#include "generator/LuckyNumber.h"
-#include "generator/TipGenerator.h"
 #include "gui/Zahlenwahl.h"
+#include "session/Actions.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -35,9 +34,10 @@ public:
         return stop;
     }
     void candidate(const TipGenerator::Candidate& c) { m_last = c; }
-    void rowSettled()
+    void rowSettled(const TipSheet& sheet)
     {
         if (m_timer.elapsed() >= 25) {
+            m_window.session().sheet = sheet;
             m_window.refresh();
             m_timer.restart();
         }
@@ -54,8 +54,10 @@ private:
 
 TipGenerator::ReviewAnswer reviewPool(LottoZahlen& window, NumberPool::List& list)
 {
+    const int highest = window.session().game().highestNumber;
     ValueList values;
-    for (int v = 1; v <= Game::HighestNumber; ++v)
+    values.highestNumber = highest;
+    for (int v = 1; v <= highest; ++v)
         values.entries[std::size_t(v)] = {list[std::size_t(v)].checked, list[std::size_t(v)].weight};
     Zahlenwahl& dialog = window.numberDialog();
     dialog.setList(values);
@@ -64,7 +66,7 @@ TipGenerator::ReviewAnswer reviewPool(LottoZahlen& window, NumberPool::List& lis
         return TipGenerator::ReviewAnswer::Ok;
     case Zahlenwahl::Result::Retry:
         values = dialog.list();
-        for (int v = 1; v <= Game::HighestNumber; ++v)
+        for (int v = 1; v <= highest; ++v)
             list[std::size_t(v)] = {values.entries[std::size_t(v)].checked,
                                     values.entries[std::size_t(v)].weight};
         return TipGenerator::ReviewAnswer::Recalculate;
@@ -81,10 +83,10 @@ void attachGenerator(LottoZahlen& window)
     auto* button = window.control<QAbstractButton>(QStringLiteral("BitBtn4"));
     auto monitor = std::make_shared<RunMonitor*>(nullptr);
 
-    // Label28Click: a run, or the stop request of the run going on (the window handles input inside it).
+    // A run, or the stop request of the run going on (the window handles input inside it).
     auto runOrStop = [&window, button, monitor] {
         Session& s = window.session();
-        if (s.berechnungLaeuft) {
+        if (s.busy) {
             if (button)
                 button->setText(QString());
             if (*monitor)
@@ -97,31 +99,33 @@ void attachGenerator(LottoZahlen& window)
         RunMonitor current(window);
         *monitor = &current;
         QApplication::setOverrideCursor(Qt::WaitCursor);
+        window.setBusy(true, {button});
         struct Restore
         {
+            LottoZahlen& window;
             QAbstractButton* button;
             QString caption;
             std::shared_ptr<RunMonitor*> monitor;
             ~Restore()
             {
                 QApplication::restoreOverrideCursor();
+                window.setBusy(false);
                 if (button)
                     button->setText(caption);
                 *monitor = nullptr;
             }
-        } restore{button, caption, monitor};
+        } restore{window, button, caption, monitor};
 
         TipGenerator::Hooks hooks;
         hooks.stopRequested = [&current] { return current.stopRequested(); };
         hooks.candidate = [&current](const TipGenerator::Candidate& c) { current.candidate(c); };
         hooks.status = [&window](const QString& text) { window.setStatus(text); };
         hooks.showPage = [&window](const QString& page) { window.showPage(page); };
-        hooks.rowSettled = [&current] { current.rowSettled(); };
+        hooks.chart = [&window](const StatisticSeries& chart) { window.session().chart = chart; };
+        hooks.rowSettled = [&current](const TipSheet& sheet) { current.rowSettled(sheet); };
         hooks.reviewPool = [&window](NumberPool::List& list) { return reviewPool(window, list); };
-        hooks.drawFileMissing = [&window] {
-            window.prompts().information(QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
-        };
-        TipGenerator::run(s, hooks);
+        Actions::generate(s, hooks,
+                          [&window] { window.prompts().information(Actions::readDrawsFirstMessage()); });
     };
     if (button)
         QObject::connect(button, &QAbstractButton::clicked, &window,
@@ -133,8 +137,9 @@ void attachGenerator(LottoZahlen& window)
     if (auto* lucky = window.control<QAbstractButton>(QStringLiteral("SpeedButton13")))
         QObject::connect(lucky, &QAbstractButton::clicked, &window, [&window] {
             window.guarded([&window] {
+                Session& s = window.session();
                 LuckyNumber::ask(
-                    window.session(),
+                    s.random, s.messages,
                     [&window](const QString& caption, const QString& prompt, const QString& preset) {
                         return window.prompts().input(caption, prompt, preset);
                     },
@@ -146,9 +151,9 @@ void attachGenerator(LottoZahlen& window)
         QObject::connect(search, &QAbstractButton::clicked, &window, [&window] {
             window.guarded([&window] {
                 Session& s = window.session();
-                const QString answer =
-                    window.prompts().input(TipSearch::thresholdCaption(s), TipSearch::thresholdPrompt(s),
-                                           QLatin1String(TipSearch::DefaultThreshold));
+                const QString answer = window.prompts().input(TipSearch::thresholdCaption(s.messages),
+                                                              TipSearch::thresholdPrompt(s.messages),
+                                                              QLatin1String(TipSearch::DefaultThreshold));
                 const auto threshold = TipSearch::parseThreshold(answer);
                 if (!threshold) {
                     window.prompts().error(TipSearch::notANumberMessage(answer));
@@ -159,11 +164,11 @@ void attachGenerator(LottoZahlen& window)
                 {
                     ~Cursor() { QApplication::restoreOverrideCursor(); }
                 } cursor;
-                TipSearch::run(s, *threshold, [&window, &s](const TipSearch::Stop& stop) {
+                Actions::search(s, *threshold, [&window, &s](const TipSearch::Stop& stop) {
                     window.refresh(); // the draw and the hits the question is about
                     QApplication::setOverrideCursor(Qt::ArrowCursor);
-                    const bool goOn =
-                        window.prompts().yesNo(TipSearch::stopQuestion(s, stop), TipSearch::stopCaption(s));
+                    const bool goOn = window.prompts().yesNo(TipSearch::stopQuestion(s.messages, stop),
+                                                             TipSearch::stopCaption(s.messages));
                     QApplication::restoreOverrideCursor();
                     return goOn;
                 });

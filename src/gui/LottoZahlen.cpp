@@ -3,19 +3,22 @@
 #include "gui/Attach.h"
 #include "gui/InternetPage.h"
 #include "gui/WebLinks.h"
-#include "checking/CompleteCheck.h"
-#include "gui/DatabasePage.h"
 #include "draws/Error.h"
+#include "gui/CalcPage.h"
+#include "gui/ChartPage.h"
+#include "gui/DatabasePage.h"
 #include "gui/LoEingab.h"
 #include "gui/MainUnit.h"
-#include "gui/ChartPage.h"
-#include "statistics/Statistics.h"
-#include "gui/CalcPage.h"
+#include "gui/SoundView.h"
 #include "gui/TipPage.h"
 #include "gui/Zahlenwahl.h"
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -32,6 +35,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     : QMainWindow(parent)
     , m_session(options.home)
     , m_prompts(this)
+    , m_sound(new SoundView(this))
     , m_runStartUp(options.runStartUp)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -135,7 +139,8 @@ void LottoZahlen::buildPages()
         m_pages->addTab(page, caption);
         return page;
     };
-    add(new TipPage(*this), "TabSheet1", QStringLiteral("Lottotipp"));
+    m_tipPage = new TipPage(*this);
+    add(m_tipPage, "TabSheet1", QStringLiteral("Lottotipp"));
     add(new CalcPage(*this), "TabSheet6", QStringLiteral("Berechnung"));
     add(new ChartPage(*this), "TabSheet5", QStringLiteral("Diagramm"));
     add(new DatabasePage(*this), "TabSheet4", QStringLiteral("Datenbank"));
@@ -168,6 +173,54 @@ void LottoZahlen::refresh()
     for (const auto& r : m_refreshers)
         r();
     setStatus(m_session.status);
+    if (m_session.soundDue) {
+        m_session.soundDue = false;
+        m_sound->play(m_session.home + m_session.soundName);
+    }
+}
+
+QString LottoZahlen::drawLine() const
+{
+    return m_session.drawShown ? DrawHistory::drawLine(m_session.current, m_session.shownBy) : QString();
+}
+
+void LottoZahlen::setBusy(bool busy, const QList<QWidget*>& keepEnabled)
+{
+    if (busy == m_busy)
+        return;
+    m_busy = busy;
+    if (!busy) {
+        for (const auto& object : std::as_const(m_disabled)) {
+            if (auto* widget = qobject_cast<QWidget*>(object))
+                widget->setEnabled(true);
+            else if (auto* action = qobject_cast<QAction*>(object))
+                action->setEnabled(true);
+        }
+        m_disabled.clear();
+        return;
+    }
+    const auto changesState = [](QWidget* w) {
+        return qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+               qobject_cast<QAbstractSpinBox*>(w) || qobject_cast<QComboBox*>(w) ||
+               qobject_cast<ClickableLabel*>(w);
+    };
+    for (QWidget* w : m_pages->findChildren<QWidget*>()) {
+        if (!changesState(w) || !w->isEnabled() || keepEnabled.contains(w))
+            continue;
+        // A spin box's own line edit follows its spin box.
+        if (qobject_cast<QAbstractSpinBox*>(w->parentWidget()))
+            continue;
+        w->setEnabled(false);
+        m_disabled << w;
+    }
+    for (const char* name : {"Aktualisieren1", "Abgeben1", "SpracheLanguageLangue1"}) {
+        for (QAction* action : findChildren<QAction*>(QLatin1String(name))) {
+            if (action->isEnabled()) {
+                action->setEnabled(false);
+                m_disabled << action;
+            }
+        }
+    }
 }
 
 void LottoZahlen::setStatus(const QString& text)
@@ -204,27 +257,25 @@ void LottoZahlen::startUp()
         return;
     m_startedUp = true;
     Session& s = m_session;
-    s.today = QDate::currentDate();                                   // 2: dfb
-    s.laufMax = 100000;                                               // 4
-    s.sortieren = false;
-    s.berechnungLaeuft = false;
-    if (restoreGroups)                                                // 5
+    s.today = QDate::currentDate();
+    s.sheetSettled = false;
+    if (restoreGroups)
         restoreGroups();
-    if (loadLanguage)                                                 // 6
+    if (loadLanguage)
         loadLanguage();
-    if (restoreTicketNumber)                                          // 7
+    if (restoreTicketNumber)
         restoreTicketNumber();
-    s.losnummerCaption = ticketLabelText(s);
-    s.sortieren = true;                                               // 8
-    if (restoreProxyAndStartDate)                                     // 9
+    m_tipPage->showTicket(Ticket::labelText(s.messages, s.ticketNumber));
+    s.sheetSettled = true;
+    if (restoreProxyAndStartDate)
         restoreProxyAndStartDate();
-    s.applyStartUpRules();                                            // 9-11
-    s.zahlenFile = QString::fromLatin1(DrawFile::DefaultName);        // 13
-    s.random.randomize();                                             // 14
-    s.setSelectedDate(s.today);                                       // 15, 16
-    if (lookupAction)                                                 // 17
+    s.applyStartUpRules();
+    s.drawFileName = QString::fromLatin1(DrawFile::DefaultName);
+    s.random.randomize();
+    s.setSelectedDate(s.today);
+    if (lookupAction)
         lookupAction();
-    if (frequencyAction)                                              // 18
+    if (frequencyAction)
         frequencyAction();
     showPage(QStringLiteral("TabSheet1"));
     refresh();

@@ -4,6 +4,7 @@
 #include "session/Session.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <vector>
@@ -13,6 +14,8 @@ class QTabWidget;
 class LoEingab;
 class Zahlenwahl;
 class MainUnit;
+class SoundView;
+class TipPage;
 
 // TForm1, the main window. It owns the session (the shared model state), the pages and the dialogs.
 // Subsystems attach their operations to its named controls (app/Attach.h) and register refreshers that
@@ -34,9 +37,18 @@ public:
     Zahlenwahl& numberDialog() { return *m_form6; }
     LoEingab& entryDialog() { return *m_form3; }
     MainUnit& mailDialog() { return *m_mailer; }
+    TipPage& tipPage() { return *m_tipPage; }
 
-    // Runs one user action: a FileError, StatisticError or other exception ends it with a message box; the
-    // window stays usable. The window shows the session afterwards either way.
+    // The line of the draw on the draw bar, empty until a draw was shown.
+    QString drawLine() const;
+
+    // While a run handles events, every control that would change the sheet, the draws or the options
+    // is disabled, except those in keepEnabled (the run's own stop button); false enables them again.
+    void setBusy(bool busy, const QList<QWidget*>& keepEnabled = {});
+    bool isBusy() const { return m_busy; }
+
+    // Runs one user action: an Error or other exception ends it with a message box; the window stays
+    // usable. The window shows the session afterwards either way.
     void guarded(const std::function<void()>& action);
     void refresh();
     void onRefresh(std::function<void()> refresher) { m_refreshers.push_back(std::move(refresher)); }
@@ -77,6 +89,10 @@ private:
 
     Session m_session;
     Prompts m_prompts;
+    SoundView* m_sound = nullptr;
+    TipPage* m_tipPage = nullptr;
+    QList<QPointer<QObject>> m_disabled;
+    bool m_busy = false;
     std::vector<std::function<void()>> m_refreshers;
     QTabWidget* m_pages = nullptr;
     QLabel* m_panel0 = nullptr;

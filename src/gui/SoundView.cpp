@@ -1,6 +1,5 @@
 #include "gui/SoundView.h"
 
-#include "session/Session.h"
 #include "checking/HitSound.h"
 
 #include <QFileInfo>
@@ -26,8 +25,3 @@ void SoundView::play(const QString& path)
     m_effect->play();
 }
 
-void SoundView::install(Session& session, QObject* parent)
-{
-    auto* player = new SoundView(parent);
-    session.playSound = [player](const QString& path) { player->play(path); };
-}

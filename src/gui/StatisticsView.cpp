@@ -1,7 +1,6 @@
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
-#include "statistics/StatisticRunner.h"
-#include "statistics/Statistics.h"
+#include "session/Actions.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -27,7 +26,7 @@ void runFromControl(LottoZahlen& window, StatisticKind kind, bool chartPageFirst
         if (chartPageFirst)
             window.showPage(ChartPageName);
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        runStatistic(window.session(), kind);
+        Actions::runStatistic(window.session(), kind);
         QApplication::restoreOverrideCursor();
         if (showsChartAfterwards(kind))
             window.showPage(ChartPageName);

@@ -39,7 +39,7 @@ void attachTipFiles(LottoZahlen& window)
         const QString path = window.prompts().saveFileName(proposal, filter, suffix);
         if (path.isEmpty())
             return;
-        TipFile::write(path, s.sheet, s.losNr);
+        TipFile::write(path, s.sheet, s.ticketNumber);
         *lastFolder = QFileInfo(path).absolutePath();
     });
 
@@ -50,8 +50,8 @@ void attachTipFiles(LottoZahlen& window)
             // Read first: a file that cannot be read leaves the sheet as it was.
             const QByteArray bytes = TipFile::read(path);
             *lastFolder = QFileInfo(path).absolutePath();
-            clearUnlocked(s);
-            TipFile::apply(bytes, s.sheet, s.losNr);
+            clearUnlocked(s.sheet);
+            TipFile::apply(bytes, s.sheet, s.ticketNumber, s.game());
         }
         if (window.lookupAction)
             window.lookupAction();
@@ -60,7 +60,7 @@ void attachTipFiles(LottoZahlen& window)
     connectButton(window, "BitBtn7", [&window] {
         Session& s = window.session();
         const QStringList lines =
-            TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.datum1), s.messages.text(Msg::Tip));
+            TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.date), s.game(), s.messages.text(Msg::Tip));
         const QString path = s.home + QLatin1String(TipPrintout::FileName);
         TipPrintout::write(path, lines);
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));

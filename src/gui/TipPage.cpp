@@ -1,7 +1,7 @@
 #include "gui/TipPage.h"
 
 #include "gui/LottoZahlen.h"
-#include "checking/CompleteCheck.h"
+#include "session/Actions.h"
 #include "tips/TipSheetOps.h"
 
 #include <QFocusEvent>
@@ -280,7 +280,7 @@ void TipPage::cellChanged(int row, int col)
 {
     // The cell rule at every change: what stays in a cell is 1..49 in canonical form or nothing.
     QLineEdit* cell = m_cells[row][col];
-    const int value = TipSheet::cellValue(cell->text());
+    const int value = TipSheet::cellValue(cell->text(), m_window.session().game());
     const QString canonical = TipSheet::cellText(value);
     if (cell->text() != canonical)
         cell->setText(canonical);
@@ -295,8 +295,8 @@ bool TipPage::eventFilter(QObject* watched, QEvent* event)
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason &&
             qobject_cast<QLineEdit*>(watched)) {
             Session& s = m_window.session();
-            if (s.sortieren)
-                m_window.guarded([&s] { completeCheck(s); });
+            if (s.sheetSettled)
+                m_window.guarded([&s] { Actions::check(s); });
         }
     }
     return QWidget::eventFilter(watched, event);
@@ -323,12 +323,18 @@ void TipPage::showSession()
         setTextColour(m_hitLabels[row], sheet.hitRed[row]);
         m_crossSumLabels[row]->setText(sheet.crossSumText[row]);
     }
-    m_drawLine->setText(s.drawLine);
-    m_crossSum->setText(s.crossSumLine);
-    m_ticket->setText(s.losnummerCaption);
-    setTextColour(m_ticket, s.losnummerRed);
+    m_drawLine->setText(m_window.drawLine());
+    m_crossSum->setText(s.drawShown ? DrawHistory::crossSumLine(s.current) : QStringLiteral("QS: "));
+    if (const auto ticket = Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1))
+        showTicket(ticket->caption, ticket->red);
     if (m_tipCount->value() != sheet.tipCount) {
         const QSignalBlocker block(m_tipCount);
         m_tipCount->setValue(sheet.tipCount);
     }
+}
+
+void TipPage::showTicket(const QString& caption, bool red)
+{
+    m_ticket->setText(caption);
+    setTextColour(m_ticket, red);
 }

@@ -34,6 +34,10 @@ class TipPage : public QWidget
 public:
     explicit TipPage(LottoZahlen& window, QWidget* parent = nullptr);
 
+    // The ticket-number label: set by start-up and the ticket action, then by each comparison with a
+    // draw's ENCORE digits.
+    void showTicket(const QString& caption, bool red = false);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 

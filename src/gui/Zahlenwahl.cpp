@@ -46,7 +46,7 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(4);
-    for (int n = 1; n <= Game::HighestNumber; ++n) {
+    for (int n = 1; n <= Game::MaxHighestNumber; ++n) {
         auto* box = new QCheckBox(QString::number(n), this);
         box->setObjectName(QStringLiteral("CheckBox%1").arg(n));
         box->setChecked(true);
@@ -55,6 +55,7 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
         m_boxes[n] = box;
         grid->addWidget(box, (n - 1) / BoxesPerRow, (n - 1) % BoxesPerRow);
         showBox(n);
+        box->setVisible(n <= m_game.highestNumber);
     }
     layout->addLayout(grid);
 
@@ -114,12 +115,22 @@ void Zahlenwahl::attach(Session& session, Prompts& prompts)
 {
     m_session = &session;
     m_prompts = &prompts;
+    setGame(session.game());
+}
+
+void Zahlenwahl::setGame(const Game& game)
+{
+    m_game = game;
+    m_list.highestNumber = m_game.highestNumber;
+    m_animation.highestNumber = m_game.highestNumber;
+    for (int n = 1; n <= Game::MaxHighestNumber; ++n)
+        m_boxes[std::size_t(n)]->setVisible(n <= m_game.highestNumber);
 }
 
 void Zahlenwahl::setList(const ValueList& list)
 {
     m_list = list;
-    for (int n = 1; n <= Game::HighestNumber; ++n)
+    for (int n = 1; n <= m_game.highestNumber; ++n)
         showBox(n, m_marked[n]);
 }
 
@@ -136,15 +147,15 @@ std::optional<NumberChecks> Zahlenwahl::editTip(const TipSheet::Row& row, const 
     m_retry->setVisible(false);
     m_random->setVisible(true);
     m_animation.maxTipp = TipSheet::Cells;
-    const NumberChecks preset = checksOfRow(row);
-    for (int n = 1; n <= Game::HighestNumber; ++n) {
+    const NumberChecks preset = checksOfRow(row, m_game);
+    for (int n = 1; n <= m_game.highestNumber; ++n) {
         m_list.entries[n].checked = preset[n];
         showBox(n, preset[n]);
     }
     std::optional<NumberChecks> result;
     if (exec() == ResultOk) {
         NumberChecks checks{};
-        for (int n = 1; n <= Game::HighestNumber; ++n)
+        for (int n = 1; n <= m_game.highestNumber; ++n)
             checks[n] = m_list.entries[n].checked;
         result = checks;
     }
@@ -178,7 +189,7 @@ bool Zahlenwahl::eventFilter(QObject* watched, QEvent* event)
 {
     auto* box = qobject_cast<QCheckBox*>(watched);
     const int number = box ? box->text().toInt() : 0;
-    if (number >= 1 && number <= Game::HighestNumber && m_boxes[number] == box) {
+    if (number >= 1 && number <= m_game.highestNumber && m_boxes[number] == box) {
         if (event->type() == QEvent::MouseButtonRelease) {
             const auto* mouse = static_cast<QMouseEvent*>(event);
             m_minus = mouse->button() == Qt::RightButton;
@@ -223,7 +234,7 @@ void Zahlenwahl::showBox(int number, bool marked)
 
 void Zahlenwahl::resetColours()
 {
-    for (int n = 1; n <= Game::HighestNumber; ++n)
+    for (int n = 1; n <= m_game.highestNumber; ++n)
         showBox(n, false);
 }
 
@@ -231,7 +242,7 @@ void Zahlenwahl::randomPressed()
 {
     switch (m_animation.press()) {
     case RandomTipAnimation::Press::Started:
-        for (int n = 1; n <= Game::HighestNumber; ++n) {
+        for (int n = 1; n <= m_game.highestNumber; ++n) {
             m_list.entries[n].checked = false;
             showBox(n, false);
         }
@@ -252,7 +263,7 @@ void Zahlenwahl::tick()
         return;
     m_random->setText(QString::number(m_animation.losgeht()) + QStringLiteral(" Stopp"));
     const auto checked = m_animation.tick(m_session->random);
-    for (int n = 1; n <= Game::HighestNumber; ++n) {
+    for (int n = 1; n <= m_game.highestNumber; ++n) {
         m_list.entries[n].checked = checked[n];
         showBox(n, checked[n]);
     }

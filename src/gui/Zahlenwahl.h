@@ -15,7 +15,7 @@ class QToolButton;
 class Prompts;
 class Session;
 
-// TForm6, the number selection dialog: the numbers 1..49 as check boxes, each with a weight shown as
+// TForm6, the number selection dialog: the numbers of the game as check boxes, each with a weight shown as
 // its hint. List mode shows the generator's pool for review ("&Rechnen" rebuilds it); single-tip mode
 // edits one row of the sheet and offers the "Zufall" animation. The weights live in a ValueList that
 // the boxes mirror.
@@ -35,6 +35,8 @@ public:
     // The random source of the animation, the home folder and today's date for the list files, and the
     // file dialogs. Set once by the main window's checking attach.
     void attach(Session& session, Prompts& prompts);
+    // Shows the boxes 1..N of the game; the boxes of larger games stay hidden.
+    void setGame(const Game& game);
 
     // List mode: show the pool with its weights, let the user edit, read the result back.
     void setList(const ValueList& list);
@@ -67,15 +69,16 @@ private:
 
     ValueList m_list;
     RandomTipAnimation m_animation;
-    std::array<QCheckBox*, Game::HighestNumber + 1> m_boxes{};
-    std::array<bool, Game::HighestNumber + 1> m_marked{};
-    std::array<bool, Game::HighestNumber + 1> m_styled{};
+    std::array<QCheckBox*, Game::MaxHighestNumber + 1> m_boxes{};
+    std::array<bool, Game::MaxHighestNumber + 1> m_marked{};
+    std::array<bool, Game::MaxHighestNumber + 1> m_styled{};
     QTimer* m_timer = nullptr;
     QPushButton* m_ok = nullptr;
     QPushButton* m_retry = nullptr;
     QPushButton* m_random = nullptr;
     QLabel* m_status = nullptr;
     bool m_minus = false;
+    Game m_game;
     Session* m_session = nullptr;
     Prompts* m_prompts = nullptr;
 };

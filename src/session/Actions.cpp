@@ -11,14 +11,17 @@ void show(Session& s, const CurrentDraw& draw, DrawShownBy shownBy)
 {
     s.current = draw;
     s.shownBy = shownBy;
+    s.drawShown = true;
     s.setSelectedDate(DrawDate::toQDate(draw.date));
 }
 
 void lookupIn(Session& s, const std::vector<DrawRecord>& records)
 {
-    if (const auto draw = DrawHistory::lookup(records, DrawDate::fromQDate(s.selectedDate)))
+    if (const auto draw = DrawHistory::lookup(records, DrawDate::fromQDate(s.selectedDate))) {
         s.current = *draw;
-    s.shownBy = DrawShownBy::Lookup;
+        s.shownBy = DrawShownBy::Lookup;
+        s.drawShown = true;
+    }
     // Without ENCORE digits the ticket-number comparison stays off until the user steps.
     s.encoreDigits.clear();
     s.setSelectedDate(DrawDate::toQDate(s.current.date));
@@ -137,12 +140,12 @@ TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(co
                           const std::function<void()>& shown)
 {
     const std::vector<DrawRecord> records = s.drawFile().readAll();
-    BusyScope busy(s);
     return TipSearch::run(records, s.window(true), s.sheet, s.chart, threshold, goOn,
                           [&s, &shown](const CurrentDraw& draw) {
                               // The search shows each draw but leaves the date picker alone.
                               s.current = draw;
                               s.shownBy = DrawShownBy::Search;
+                              s.drawShown = true;
                               if (shown)
                                   shown();
                           });

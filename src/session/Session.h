@@ -49,6 +49,7 @@ public:
     // The draw on the draw bar
     CurrentDraw current;
     DrawShownBy shownBy = DrawShownBy::Lookup;
+    bool drawShown = false;                           // false until a draw came onto the draw bar
     QString encoreDigits;                             // known only after an arrow step
 
     // The ticket number and whether its ENCORE comparison is on

@@ -1,5 +1,5 @@
-#include "session/Session.h"
 #include "checking/CompleteCheck.h"
+#include "session/Actions.h"
 #include "checking/HitSound.h"
 
 #include <QFile>
@@ -18,9 +18,9 @@ class TestCompleteCheck : public QObject
     Session settled()
     {
         Session s(QStringLiteral("/home/"));
-        s.sortieren = true;
-        s.current.zahl = {0, 1, 2, 3, 40, 41, 42, 43, 7};
-        s.playSound = [this](const QString& path) { m_played << path; };
+        s.sheetSettled = true;
+        s.current.numbers = {1, 2, 3, 40, 41, 42, 43};
+        s.current.bonus = 7;
         return s;
     }
     static Marks marksOf(const Session& s, int row)
@@ -30,17 +30,14 @@ class TestCompleteCheck : public QObject
             m[k] = int(s.sheet.marks[row][k]);
         return m;
     }
-    QStringList m_played;
 
 private slots:
-    void init() { m_played.clear(); }
-
     void hitRule_data()
     {
         QTest::addColumn<Row>("tip");
-        QTest::addColumn<int>("gewinn");
-        QTest::addColumn<bool>("zusatz");
-        QTest::addColumn<Marks>("treffer");
+        QTest::addColumn<int>("hits");
+        QTest::addColumn<bool>("bonusHit");
+        QTest::addColumn<Marks>("marks");
         QTest::addRow("three and bonus")
             << Row{1, 2, 3, 4, 5, 6, 7} << 3 << true << Marks{1, 1, 1, 0, 0, 0, 2};
         QTest::addRow("nothing") << Row{10, 11, 12, 13, 14, 15, 16} << 0 << false << Marks{};
@@ -50,25 +47,24 @@ private slots:
             << Row{1, 1, 8, 9, 10, 11, 12} << 2 << false << Marks{1, 1, 0, 0, 0, 0, 0};
         // The draw's slots are the outer loop: only slot 1 is compared before the stop.
         QTest::addRow("empty cell stops the comparison")
-            << Row{1, 2, -1, 40, 41, 42, 7} << 1 << false << Marks{1, 0, 0, 0, 0, 0, 0};
+            << Row{1, 2, 0, 40, 41, 42, 7} << 1 << false << Marks{1, 0, 0, 0, 0, 0, 0};
     }
     void hitRule()
     {
         QFETCH(Row, tip);
-        const HitResult r = zettelcheck(tip, {0, 1, 2, 3, 40, 41, 42, 43, 7});
-        QTEST(r.gewinn, "gewinn");
-        QTEST(r.zusatz, "zusatz");
+        const HitResult r = scoreTip(tip, {1, 2, 3, 40, 41, 42, 43}, 7);
+        QTEST(r.hits, "hits");
+        QTEST(r.bonusHit, "bonusHit");
         Marks t{};
         for (int k = 0; k < 7; ++k)
-            t[k] = r.treffer[k + 1];
-        QTEST(t, "treffer");
-        QCOMPARE(r.treffer[8], 0);
+            t[k] = int(r.marks[k]);
+        QTEST(t, "marks");
     }
 
     void bonusZeroIsNeverHit()
     {
-        const HitResult r = zettelcheck({1, 2, 3, 4, 5, 6, 7}, {0, 1, 2, 3, 40, 41, 42, 43, 0});
-        QVERIFY(!r.zusatz);
+        const HitResult r = scoreTip({1, 2, 3, 4, 5, 6, 7}, {1, 2, 3, 40, 41, 42, 43}, 0);
+        QVERIFY(!r.bonusHit);
     }
 
     void sortsChecksAndTalliesRows()
@@ -77,7 +73,7 @@ private slots:
         s.sheet.cells[0] = {30, 5, 17, 1, 49, 22, 8}; // one hit
         s.sheet.cells[1] = {7, 2, 1, 10, 11, 12, 13}; // two hits and the bonus
         s.sheet.cells[3] = {43, 42, 41, 40, 3, 2, 1}; // seven hits
-        QCOMPARE(completeCheck(s), 7);
+        QCOMPARE(Actions::check(s), 7);
 
         QCOMPARE(s.sheet.cells[0], (Row{1, 5, 8, 17, 22, 30, 49}));
         QCOMPARE(s.sheet.crossSumText[0], QStringLiteral("132"));
@@ -91,60 +87,60 @@ private slots:
 
         QCOMPARE(s.sheet.hitText[3], QStringLiteral("7"));
         QVERIFY(s.sheet.hitRed[3]);
-        QCOMPARE(s.statistik[1][0], 1);
-        QCOMPARE(s.statistik[2][1], 1);
-        QCOMPARE(s.statistik[7][0], 1);
+        QCOMPARE(s.tally[1][0], 1);
+        QCOMPARE(s.tally[2][1], 1);
+        QCOMPARE(s.tally[7][0], 1);
         int total = 0;
-        for (const auto& line : s.statistik)
+        for (const auto& line : s.tally)
             total += line[0] + line[1];
         QCOMPARE(total, 3);                                                  // the empty rows are not tallied
-        QCOMPARE(m_played, QStringList{QStringLiteral("/home/yippee.wav")}); // only the row with 7 hits
+        QVERIFY(s.soundDue); // the row with 7 hits
     }
 
     void threeHitsAndBonusAreRedWithSound()
     {
         Session s = settled();
         s.sheet.cells[5] = {1, 2, 3, 7, 20, 21, 22};
-        QCOMPARE(completeCheck(s), 3);
+        QCOMPARE(Actions::check(s), 3);
         QCOMPARE(s.sheet.hitText[5], QStringLiteral("3 + B"));
         QVERIFY(s.sheet.hitRed[5]);
-        QCOMPARE(m_played.size(), 1);
+        QVERIFY(s.soundDue);
     }
 
     void incompleteRowIsNeutralAndUntallied()
     {
         Session s = settled();
         s.sheet.cells[2] = {1, 2, 3, 40, 41, 42, 43};
-        QCOMPARE(completeCheck(s), 7);
+        QCOMPARE(Actions::check(s), 7);
         s.sheet.cells[2][4] = 0; // the user emptied one cell
         s.sheet.cells[2][0] = 9;
-        QCOMPARE(completeCheck(s), 0);
+        QCOMPARE(Actions::check(s), 0);
         QCOMPARE(s.sheet.cells[2], (Row{9, 2, 3, 40, 0, 42, 43})); // left unsorted
         QCOMPARE(marksOf(s, 2), Marks{});
         QVERIFY(s.sheet.hitText[2].isEmpty());
         QVERIFY(s.sheet.crossSumText[2].isEmpty());
         QVERIFY(!s.sheet.hitRed[2]);
-        QCOMPARE(s.statistik, (std::array<std::array<int, 2>, 8>{}));
+        QCOMPARE(s.tally, (std::array<std::array<int, 2>, 8>{}));
     }
 
     void unsettledSheetOnlyClearsTheTally()
     {
         Session s = settled();
         s.sheet.cells[0] = {30, 5, 17, 1, 49, 22, 8};
-        s.statistik[4][1] = 9;
-        s.sortieren = false;
+        s.tally[4][1] = 9;
+        s.sheetSettled = false;
         const TipSheet before = s.sheet;
-        QCOMPARE(completeCheck(s), 0);
+        QCOMPARE(Actions::check(s), 0);
         QCOMPARE(s.sheet, before);
-        QCOMPARE(s.statistik, (std::array<std::array<int, 2>, 8>{}));
-        QVERIFY(m_played.isEmpty());
+        QCOMPARE(s.tally, (std::array<std::array<int, 2>, 8>{}));
+        QVERIFY(!s.soundDue);
     }
 
     void ticketNumber_data()
     {
-        QTest::addColumn<QString>("losNr");
+        QTest::addColumn<QString>("ticketNumber");
         QTest::addColumn<QString>("spiel77");
-        QTest::addColumn<int>("spiel77Ja");
+        QTest::addColumn<int>("compareTicket");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("red");
         QTest::addRow("last digits agree") << "9934567"
@@ -165,27 +161,23 @@ private slots:
     void ticketNumber()
     {
         Session s = settled();
-        QFETCH(QString, losNr);
+        QFETCH(QString, ticketNumber);
         QFETCH(QString, spiel77);
-        QFETCH(int, spiel77Ja);
-        s.losNr = losNr;
-        s.spiel77Zahl = spiel77;
-        s.spiel77Ja = spiel77Ja;
-        completeCheck(s);
-        QTEST(s.losnummerCaption, "caption");
-        QTEST(s.losnummerRed, "red");
+        QFETCH(int, compareTicket);
+        // Without a comparison the label keeps what it showed ("Losnr." at first).
+        const auto shown = Ticket::compare(s.messages, ticketNumber, spiel77, compareTicket == 1)
+                               .value_or(Ticket::Comparison{QStringLiteral("Losnr."), false});
+        QTEST(shown.caption, "caption");
+        QTEST(shown.red, "red");
     }
 
     void enteringTicketNumber()
     {
         Session s = settled();
-        QCOMPARE(ticketNumberCaption(s), QStringLiteral("Scheinnummer?"));
-        QCOMPARE(ticketNumberPrompt(s), QStringLiteral("Schein Nr : "));
-        s.losnummerRed = true;
-        setTicketNumber(s, QStringLiteral("7654321"));
-        QCOMPARE(s.losNr, QStringLiteral("7654321"));
-        QCOMPARE(s.losnummerCaption, QStringLiteral("Schein Nr : 7654321"));
-        QVERIFY(!s.losnummerRed);
+        QCOMPARE(Ticket::inputCaption(s.messages), QStringLiteral("Scheinnummer?"));
+        QCOMPARE(Ticket::inputPrompt(s.messages), QStringLiteral("Schein Nr : "));
+        QCOMPARE(Ticket::caption(s.messages, QStringLiteral("7654321")), QStringLiteral("Schein Nr : 7654321"));
+        QCOMPARE(Ticket::labelText(s.messages, QString()), QStringLiteral("Scheinnummer?"));
     }
 
     void hitSoundIsMadeOnlyWhenMissing()

@@ -16,7 +16,7 @@ class TestDatabaseFilters : public QObject
 {
     Q_OBJECT
 private slots:
-    // Which draws a window examines: start excluded, end included, Ziehzahl / 2 weeks back.
+    // Which draws a window examines: start excluded, end included, draws / 2 weeks back.
     void windows_data()
     {
         QTest::addColumn<int>("daysBeforeEnd");
@@ -36,36 +36,36 @@ private slots:
         QFETCH(bool, examined);
         const std::vector<DrawRecord> records{
             Fixture::draw(kEnd.addDays(-daysBeforeEnd), {1, 2, 3, 4, 5, 6, 7}, 8)};
-        const DatabaseFilters f(records, day(kEnd), true);
-        QCOMPARE(!f.dreierodervierer({1, 2, 3, 10, 11, 12, 13}, 3, ziehzahl, false), examined);
+        const DatabaseFilters f(records, day(kEnd), true, Game::classic());
+        QCOMPARE(!f.neverHitInRecentDraws({1, 2, 3, 10, 11, 12, 13}, 3, ziehzahl, false), examined);
         QCOMPARE(DatabaseFilters::windowStart(day(kEnd), 10), day(kEnd) - 35);
     }
 
     void databaseWindowStartsAfterTheStartDate()
     {
         const QDate start(2015, 1, 3);
-        const DatabaseFilters onStart({Fixture::draw(start, {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd), true);
-        QVERIFY(onStart.secheroderfuenfer({1, 2, 3, 4, 5, 6, 7}, 5, day(start), false));
+        const DatabaseFilters onStart({Fixture::draw(start, {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd), true, Game::classic());
+        QVERIFY(onStart.neverHitSince({1, 2, 3, 4, 5, 6, 7}, 5, day(start), false));
         const DatabaseFilters after({Fixture::draw(start.addDays(1), {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd),
-                                    true);
-        QVERIFY(!after.secheroderfuenfer({1, 2, 3, 4, 5, 6, 7}, 5, day(start), false));
+                                    true, Game::classic());
+        QVERIFY(!after.neverHitSince({1, 2, 3, 4, 5, 6, 7}, 5, day(start), false));
         // a match outside the window does not count
-        QVERIFY(after.secheroderfuenfer({1, 2, 3, 4, 5, 6, 7}, 5, day(start.addDays(1)), false));
+        QVERIFY(after.neverHitSince({1, 2, 3, 4, 5, 6, 7}, 5, day(start.addDays(1)), false));
     }
 
     void bonusAndMainDrawFilter()
     {
         const std::vector<DrawRecord> records{Fixture::draw(kEnd, {1, 2, 3, 4, 10, 11, 12}, 5)};
-        const DatabaseFilters f(records, day(kEnd), true);
+        const DatabaseFilters f(records, day(kEnd), true, Game::classic());
         const TipSheet::Row tip{1, 2, 3, 4, 5, 30, 40};
-        QVERIFY(f.secheroderfuenfer(tip, 5, 0, false));  // 4 hits, bonus not counted
-        QVERIFY(!f.secheroderfuenfer(tip, 5, 0, true));  // 4 + bonus reach 5
-        QVERIFY(!f.secheroderfuenfer(tip, 0, 0, false)); // threshold 0: any draw of the window
+        QVERIFY(f.neverHitSince(tip, 5, 0, false));  // 4 hits, bonus not counted
+        QVERIFY(!f.neverHitSince(tip, 5, 0, true));  // 4 + bonus reach 5
+        QVERIFY(!f.neverHitSince(tip, 0, 0, false)); // threshold 0: any draw of the window
 
         const std::vector<DrawRecord> extra{Fixture::draw(kEnd, {1, 2, 3, 4, 5, 11, 12}, 0)};
-        QVERIFY(DatabaseFilters(extra, day(kEnd), true).secheroderfuenfer(tip, 5, 0, false));
-        QVERIFY(!DatabaseFilters(extra, day(kEnd), false).secheroderfuenfer(tip, 5, 0, false));
-        QVERIFY(DatabaseFilters({}, day(kEnd), true).secheroderfuenfer(tip, 0, 0, false)); // empty window
+        QVERIFY(DatabaseFilters(extra, day(kEnd), true, Game::classic()).neverHitSince(tip, 5, 0, false));
+        QVERIFY(!DatabaseFilters(extra, day(kEnd), false, Game::classic()).neverHitSince(tip, 5, 0, false));
+        QVERIFY(DatabaseFilters({}, day(kEnd), true, Game::classic()).neverHitSince(tip, 0, 0, false)); // empty window
     }
 
     // The bit-sliced scan against the hit rule itself, over many words of draws, windows and
@@ -80,7 +80,7 @@ private slots:
             std::vector<DrawRecord> data = records;
             if (!irregular)
                 data[150].zahlen[1] = 15;
-            const DatabaseFilters f(data, day(kEnd.addDays(-20)), true);
+            const DatabaseFilters f(data, day(kEnd.addDays(-20)), true, Game::classic());
             for (int i = 0; i < 3000; ++i) {
                 TipSheet::Row tip{};
                 const DrawRecord source =
@@ -97,12 +97,8 @@ private slots:
                 for (const DrawRecord& r : data) {
                     if (r.datum <= start || r.datum > f.end())
                         continue;
-                    std::array<int, 9> zahl{};
-                    for (int k = 0; k < 7; ++k)
-                        zahl[std::size_t(k + 1)] = r.zahlen[std::size_t(k)];
-                    zahl[8] = r.bonus;
-                    const HitResult hit = zettelcheck(tip, zahl);
-                    expected = expected && hit.gewinn + (bonus && hit.zusatz) < threshold;
+                    const HitResult hit = scoreTip(tip, CurrentDraw::of(r, 0));
+                    expected = expected && hit.hits + (bonus && hit.bonusHit) < threshold;
                 }
                 QCOMPARE(f.staysBelow(tip, threshold, start, bonus), expected);
             }

@@ -1,7 +1,5 @@
-#include "session/Session.h"
-#include "checking/DrawLookup.h"
 #include "draws/DrawDate.h"
-#include "draws/Navigation.h"
+#include "session/Actions.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,7 +35,7 @@ class TestDrawLookup : public QObject
     {
         Session s(m_dir.path() + QLatin1Char('/'));
         s.drawFile().replaceAll(records);
-        s.sortieren = true;
+        s.sheetSettled = true;
         s.sheet.cells[0] = {5, 12, 19, 1, 2, 3, 4};
         return s;
     }
@@ -52,7 +50,8 @@ class TestDrawLookup : public QObject
             record({2009, 10, 9}, {41, 42, 43, 44, 45, 46, 47}, 1, "3333333"), // 5 Fri, newest
         });
     }
-    static QDate currentDate(const Session& s) { return DrawDate::toQDate(s.current.datum1); }
+    static QDate currentDate(const Session& s) { return DrawDate::toQDate(s.current.date); }
+    static QString drawLine(const Session& s) { return DrawHistory::drawLine(s.current, s.shownBy); }
 
 private slots:
     void initTestCase()
@@ -74,13 +73,13 @@ private slots:
     {
         QFETCH(QDate, selected);
         Session s = standard();
-        s.spiel77Zahl = QStringLiteral("1234567");
+        s.encoreDigits = QStringLiteral("1234567");
         s.selectedDate = selected;
-        QCOMPARE(::lookup(s), LookupOutcome::Shown);
+        QCOMPARE(Actions::lookup(s), Actions::LookupOutcome::Shown);
         QTEST(s.current.position, "position");
         QCOMPARE(s.selectedDate, currentDate(s));
-        QVERIFY(s.spiel77Zahl.isEmpty());
-        QVERIFY(!s.drawLine.contains(QLatin1String("B:")));
+        QVERIFY(s.encoreDigits.isEmpty());
+        QVERIFY(!drawLine(s).contains(QLatin1String("B:")));
         QVERIFY(!s.sheet.hitText[0].isEmpty()); // the sheet was checked
     }
 
@@ -88,29 +87,30 @@ private slots:
     {
         Session s = standard();
         s.selectedDate = QDate(2009, 9, 25);
-        ::lookup(s);
-        QCOMPARE(s.drawLine, QStringLiteral("Fr 25.09.09     5  12  19  23  34  38  44"));
-        QCOMPARE(s.crossSumLine, QStringLiteral("QS: 175"));
+        Actions::lookup(s);
+        QCOMPARE(drawLine(s), QStringLiteral("Fr 25.09.09     5  12  19  23  34  38  44"));
+        QCOMPARE(DrawHistory::crossSumLine(s.current), QStringLiteral("QS: 175"));
         QCOMPARE(s.sheet.hitText[0], QStringLiteral("3"));
         s.selectedDate = QDate(2009, 10, 9);
-        ::lookup(s);
-        QCOMPARE(s.drawLine, QStringLiteral("Fr 09.10.09    41  42  43  44  45  46  47"));
+        Actions::lookup(s);
+        QCOMPARE(drawLine(s), QStringLiteral("Fr 09.10.09    41  42  43  44  45  46  47"));
     }
 
     void lookupWithoutFile()
     {
         Session s(m_dir.path() + QStringLiteral("/missing/"));
         QVERIFY(QDir().mkpath(s.home));
-        s.drawLine = QStringLiteral("old");
-        QCOMPARE(::lookup(s), LookupOutcome::FileMissing);
+        QCOMPARE(Actions::lookup(s, false), Actions::LookupOutcome::FileMissing);
+        QVERIFY(!s.drawFile().exists()); // the command line never creates it
+        QCOMPARE(Actions::lookup(s), Actions::LookupOutcome::FileMissing);
         QVERIFY(s.drawFile().exists());
         QCOMPARE(QFile(s.drawFile().path()).size(), 0);
-        QCOMPARE(s.drawLine, QStringLiteral("old"));
+        QVERIFY(!s.drawShown);
 
-        s.sortieren = true;
+        s.sheetSettled = true;
         s.sheet.cells[0] = {9, 8, 7, 6, 5, 4, 3};
-        QCOMPARE(::lookup(s), LookupOutcome::Empty);
-        QCOMPARE(s.drawLine, QStringLiteral("old"));
+        QCOMPARE(Actions::lookup(s), Actions::LookupOutcome::Empty);
+        QVERIFY(!s.drawShown);
         QCOMPARE(s.current, CurrentDraw{});
         QCOMPARE(s.sheet.cells[0], (TipSheet::Row{3, 4, 5, 6, 7, 8, 9})); // checked all the same
     }
@@ -119,16 +119,15 @@ private slots:
     {
         Session s = standard();
         s.current.position = 5;
-        nextDraw(s); // from the newest: stays there
+        Actions::nextDraw(s); // from the newest: stays there
         QCOMPARE(s.current.position, 5);
         QCOMPARE(currentDate(s), QDate(2009, 10, 9));
         s.current.position = -1;
-        nextDraw(s);
+        Actions::nextDraw(s);
         QCOMPARE(s.current.position, 0);
-        QCOMPARE(s.drawLine, QStringLiteral("Fr 25.09.09    5  12  19  23  34  38  44 B: 7"));
-        QCOMPARE(s.crossSumLine, QStringLiteral("QS: 175"));
-        QCOMPARE(s.spiel77Zahl, QStringLiteral("0471126"));
-        QCOMPARE(s.label79, QStringLiteral("Fr 25.09.09  0471126"));
+        QCOMPARE(drawLine(s), QStringLiteral("Fr 25.09.09    5  12  19  23  34  38  44 B: 7"));
+        QCOMPARE(DrawHistory::crossSumLine(s.current), QStringLiteral("QS: 175"));
+        QCOMPARE(s.encoreDigits, QStringLiteral("0471126"));
         QCOMPARE(s.selectedDate, QDate(2009, 9, 25));
         QCOMPARE(s.sheet.hitText[0], QStringLiteral("3"));
     }
@@ -148,7 +147,7 @@ private slots:
         QFETCH(QDate, selected);
         Session s = standard();
         s.selectedDate = selected;
-        previousDraw(s);
+        Actions::previousDraw(s);
         QTEST(s.current.position, "position");
         QTEST(currentDate(s), "shown");
         QTEST(s.selectedDate, "shown");
@@ -159,10 +158,10 @@ private slots:
         Session s = standard();
         s.selectedDate = QDate(2009, 10, 2);
         s.current.position = 1;
-        nextDraw(s);
+        Actions::nextDraw(s);
         QCOMPARE(s.current.position, 4);
         QCOMPARE(currentDate(s), QDate(2009, 10, 6));
-        QCOMPARE(s.spiel77Zahl, QStringLiteral("2222222"));
+        QCOMPARE(s.encoreDigits, QStringLiteral("2222222"));
     }
 
     void nextShowsRecordWithoutBonusWhenAllDrawsCount()
@@ -170,13 +169,11 @@ private slots:
         Session s = standard();
         s.mainDrawOnly = false;
         s.current.position = 1;
-        s.spiel77Zahl = QStringLiteral("1111111");
-        s.label79 = QStringLiteral("kept");
-        nextDraw(s);
+        s.encoreDigits = QStringLiteral("1111111");
+        Actions::nextDraw(s);
         QCOMPARE(s.current.position, 2);
-        QCOMPARE(s.drawLine, QStringLiteral("Fr 02.10.09    11  12  13  14  15  16  17"));
-        QCOMPARE(s.spiel77Zahl, QStringLiteral("1111111"));
-        QCOMPARE(s.label79, QStringLiteral("kept"));
+        QCOMPARE(drawLine(s), QStringLiteral("Fr 02.10.09    11  12  13  14  15  16  17"));
+        QCOMPARE(s.encoreDigits, QStringLiteral("1111111"));
     }
 
     void skipIntoEndOfFileKeepsPosition()
@@ -187,18 +184,18 @@ private slots:
             record({2009, 10, 9}, {21, 22, 23, 24, 25, 26, 27}, 0),
         });
         s.current.position = 0;
-        nextDraw(s);
+        Actions::nextDraw(s);
         QCOMPARE(s.current.position, 1);
-        QCOMPARE(s.current.zahl[1], 21);
+        QCOMPARE(s.current.numbers[0], 21);
     }
 
     void emptyFileShowsZeroRecord()
     {
         Session s = sessionWith({});
         s.selectedDate = QDate(2020, 1, 3);
-        previousDraw(s);
-        QCOMPARE(s.drawLine, QStringLiteral("Sa 30.12.99    0  0  0  0  0  0  0"));
-        QCOMPARE(s.crossSumLine, QStringLiteral("QS: 0"));
+        Actions::previousDraw(s);
+        QCOMPARE(drawLine(s), QStringLiteral("Sa 30.12.99    0  0  0  0  0  0  0"));
+        QCOMPARE(DrawHistory::crossSumLine(s.current), QStringLiteral("QS: 0"));
         QCOMPARE(s.selectedDate, QDate(2020, 1, 3)); // the picker refuses 1899
     }
 };

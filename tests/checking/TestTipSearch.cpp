@@ -25,11 +25,11 @@ private slots:
         s.sheet.cells[1] = {1, 2, 9, 0, 0, 0, 0};
         s.chart.bars = {{1, 5, std::nullopt}};
         std::vector<TipSearch::Stop> stops;
-        const auto end = TipSearch::run(s, 4, [&](const TipSearch::Stop& stop) {
+        const auto end = Actions::search(s, 4, [&](const TipSearch::Stop& stop) {
             stops.push_back(stop);
             return true;
         });
-        QCOMPARE(end, TipSearch::End::Completed);
+        QCOMPARE(end.end, TipSearch::End::Completed);
         QCOMPARE(stops.size(), std::size_t(2));
         QCOMPARE(stops[0].date, m_start);
         QCOMPARE(stops[0].hits, 4); // the bonus 5 is shown, never counted
@@ -42,11 +42,11 @@ private slots:
         QCOMPARE(s.sheet.hitText[1],
                  QStringLiteral("1")); // the empty cell stops the hit rule after draw slot 1
         QVERIFY(s.sheet.hitRed[0] && !s.sheet.hitRed[1]);
-        QCOMPARE(s.crossSumLine, QStringLiteral("QS: 61"));
+        QCOMPARE(DrawHistory::crossSumLine(s.current), QStringLiteral("QS: 61"));
 
         s.mainDrawOnly = false;
         stops.clear();
-        TipSearch::run(s, 3, [&](const TipSearch::Stop& stop) {
+        Actions::search(s, 3, [&](const TipSearch::Stop& stop) {
             stops.push_back(stop);
             return true;
         });
@@ -61,14 +61,14 @@ private slots:
         s.setStartDate(m_start);
         s.chart.bars = {{1, 5, std::nullopt}};
         int asked = 0;
-        const auto end = TipSearch::run(s, 0, [&](const TipSearch::Stop& stop) {
+        const auto end = Actions::search(s, 0, [&](const TipSearch::Stop& stop) {
             ++asked;
             return stop.row != 1;
         });
-        QCOMPARE(end, TipSearch::End::Cancelled);
+        QCOMPARE(end.end, TipSearch::End::Cancelled);
         QCOMPARE(asked, 1); // threshold 0 stops at the first tip of the first draw
         QVERIFY(s.chart.bars.empty());
-        QCOMPARE(s.current.datum1, DrawDate::fromQDate(m_start));
+        QCOMPARE(s.current.date, DrawDate::fromQDate(m_start));
     }
 
     void thresholdText()
@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(TipSearch::parseThreshold(QStringLiteral(" 5")), std::optional<int>(5));
         QVERIFY(!TipSearch::parseThreshold(QStringLiteral("fünf")));
         Session s;
-        QCOMPARE(TipSearch::stopQuestion(s, {QDate(2015, 1, 3), 1, 6, false}),
+        QCOMPARE(TipSearch::stopQuestion(s.messages, {QDate(2015, 1, 3), 1, 6, false}),
                  QStringLiteral("Ein Treffer gefunden am :03.01.2015   Weiter?"));
     }
 };

@@ -2,7 +2,7 @@
 
 // Small helpers shared by the generator tests: draw records and a home folder with a draw file.
 
-#include "session/Session.h"
+#include "session/Actions.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "tips/RandomSource.h"
@@ -63,7 +63,7 @@ struct Home
         session.today = QDate(2024, 6, 1);
         session.setSelectedDate(records.empty() ? session.today : DrawDate::toQDate(records.back().datum));
         session.setStartDate(QDate(2011, 5, 22));
-        session.sortieren = true;
+        session.sheetSettled = true;
     }
 };
 

@@ -41,7 +41,7 @@ private slots:
         TipGenerator::Hooks hooks;
         hooks.status = [&](const QString& t) { status << t; };
         hooks.showPage = [&](const QString& p) { pages << p; };
-        const auto outcome = TipGenerator::run(s, hooks);
+        const auto outcome = Actions::generate(s, hooks);
 
         QCOMPARE(outcome.end, End::Completed);
         QCOMPARE(s.status, QStringLiteral("Tipps wurden neu berechnet"));
@@ -49,9 +49,9 @@ private slots:
         QVERIFY(status.contains(QStringLiteral("Berechnung der  aussehenden Zahlen")));
         QCOMPARE(pages.first(), QStringLiteral("TabSheet5"));
         QCOMPARE(pages.last(), QStringLiteral("TabSheet1"));
-        QVERIFY(s.sortieren && !s.berechnungLaeuft);
-        QCOMPARE(s.laufMax, 50000);
-        QCOMPARE(s.current.datum1, DrawDate::fromQDate(kLast)); // the selected draw is shown again
+        QVERIFY(s.sheetSettled && !s.busy);
+        QCOMPARE(s.options.budget(), 50000);
+        QCOMPARE(s.current.date, DrawDate::fromQDate(kLast)); // the selected draw is shown again
         for (int r = 0; r < TipSheet::Rows; ++r) {
             QCOMPARE(s.sheet.rowComplete(r), r < 6);
             if (r >= 6)
@@ -71,7 +71,7 @@ private slots:
 
         const TipSheet first = s.sheet;
         s.random.seed = 4711;
-        TipGenerator::run(s);
+        Actions::generate(s);
         QCOMPARE(s.sheet.cells, first.cells);
     }
 
@@ -91,7 +91,7 @@ private slots:
         s.sheet.locked[2] = true;
         s.sheet.cells[8] = {1, 2, 3, 4, 5, 6, 7}; // unlocked: cleared
         s.random.seed = 12;
-        TipGenerator::run(s);
+        Actions::generate(s);
         QCOMPARE(s.sheet.cells[2], (Row{1, 5, 8, 17, 22, 30, 49})); // checked, so sorted
         for (int r = 0; r < TipSheet::Rows; ++r)
             if (r != 2)
@@ -104,25 +104,25 @@ private slots:
     {
         Fixture::Home home(m_draws);
         Session& s = home.session;
-        s.params.UpDown7 = 1;
-        s.params.CheckBox22 = true; // six primes and six even numbers: impossible
-        s.params.UpDown10 = 6;
-        s.params.CheckBox25 = true;
-        s.params.UpDown15 = 6;
-        s.params.CheckBox8 = true;
+        s.options.budgetThousands = 1;
+        s.options.minPrimes.on = true; // six primes and six even numbers: impossible
+        s.options.minPrimes.min = 6;
+        s.options.minEven.on = true;
+        s.options.minEven.min = 6;
+        s.options.forcePair = true;
         s.sheet.cells[5] = {3, 9, 14, 20, 33, 41, 44};
         s.sheet.locked[5] = true;
         std::vector<bool> forcedPair;
         TipGenerator::Hooks hooks;
-        hooks.candidate = [&](const TipGenerator::Candidate&) { forcedPair.push_back(s.params.CheckBox8); };
-        const auto outcome = TipGenerator::run(s, hooks);
+        hooks.candidate = [&](const TipGenerator::Candidate& c) { forcedPair.push_back(c.pairForced); };
+        const auto outcome = Actions::generate(s, hooks);
 
         QCOMPARE(outcome.end, End::BudgetUsedUp);
         QCOMPARE(outcome.candidates, 1000);
         QCOMPARE(s.status, QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
         QCOMPARE(forcedPair.size(), std::size_t(1000));
         QVERIFY(forcedPair[498] && !forcedPair[499]); // dropped from candidate 500 on
-        QVERIFY(s.params.CheckBox8);                  // and put back
+        QVERIFY(s.options.forcePair);                 // the option itself stays
         for (int r = 0; r < TipSheet::Rows; ++r)
             QCOMPARE(empty(s.sheet.cells[std::size_t(r)]), r != 5);
     }
@@ -131,12 +131,12 @@ private slots:
     {
         Fixture::Home home(m_draws);
         Session& s = home.session;
-        s.params.CheckBox22 = true;
-        s.params.UpDown10 = 6; // nothing passes, so the stop decides
+        s.options.minPrimes.on = true;
+        s.options.minPrimes.min = 6; // nothing passes, so the stop decides
         int asked = 0;
         TipGenerator::Hooks hooks;
         hooks.stopRequested = [&] { return ++asked > 3; };
-        const auto outcome = TipGenerator::run(s, hooks);
+        const auto outcome = Actions::generate(s, hooks);
         QCOMPARE(outcome.end, End::Stopped);
         QCOMPARE(outcome.candidates, 3);
         QCOMPARE(asked, 4); // not asked again for the rows that follow
@@ -150,17 +150,17 @@ private slots:
     {
         Fixture::Home home(m_draws);
         Session& s = home.session;
-        s.params.CheckBox14 = s.params.CheckBox10 = false;
-        s.params.CheckBox15 = true; // only preferred numbers, and none are preferred
+        s.options.preferRare.on = s.options.preferOverdue.on = false;
+        s.options.onlyPreferredNumbers = true; // only preferred numbers, and none are preferred
         s.sheet.cells[0] = {1, 2, 3, 4, 5, 6, 7};
         s.sheet.locked[0] = true;
-        const auto outcome = TipGenerator::run(s);
+        const auto outcome = Actions::generate(s);
         QCOMPARE(outcome.end, End::PoolTooSmall);
         QCOMPARE(outcome.candidates, 0);
         QCOMPARE(s.status, QStringLiteral("Ändern Sie die Parameter um 12 Tipps zuberechnen"));
         QCOMPARE(s.sheet.cells[0], (Row{1, 2, 3, 4, 5, 6, 7}));
         QVERIFY(empty(s.sheet.cells[1]));
-        QVERIFY(s.sortieren && !s.berechnungLaeuft);
+        QVERIFY(s.sheetSettled && !s.busy);
     }
 
     void lockedRowWithEmptyCellsIsKept()
@@ -170,7 +170,7 @@ private slots:
         s.sheet.tipCount = 3;
         s.sheet.cells[0] = {9, 5, 0, 0, 0, 0, 0};
         s.sheet.locked[0] = true;
-        const auto outcome = TipGenerator::run(s);
+        const auto outcome = Actions::generate(s);
         QCOMPARE(outcome.end, End::Completed);
         QCOMPARE(s.sheet.cells[0], (Row{9, 5, 0, 0, 0, 0, 0}));
         QVERIFY(s.sheet.rowComplete(1) && s.sheet.rowComplete(2));
@@ -180,7 +180,7 @@ private slots:
     {
         Fixture::Home home(m_draws);
         Session& s = home.session;
-        s.params.CheckBox20 = true;
+        s.options.reviewPool = true;
         s.status = QStringLiteral("vorher");
         int boxZeroChecked = 0;
         TipGenerator::Hooks hooks;
@@ -188,13 +188,13 @@ private slots:
             boxZeroChecked = int(list[0].checked); // the list arrives with box 0 unused
             return TipGenerator::ReviewAnswer::Abort;
         };
-        const CalcParameters before = s.params;
+        const GeneratorOptions before = s.options;
         s.sheet.cells[3] = {1, 2, 3, 4, 5, 6, 7};
-        const auto outcome = TipGenerator::run(s, hooks);
+        const auto outcome = Actions::generate(s, hooks);
         QCOMPARE(outcome.end, End::ReviewAborted);
         QCOMPARE(boxZeroChecked, 0);
-        QCOMPARE(s.params, before);
-        QVERIFY(s.sortieren && !s.berechnungLaeuft);
+        QCOMPARE(s.options, before);
+        QVERIFY(s.sheetSettled && !s.busy);
         QVERIFY(!s.status.startsWith(QStringLiteral("Tipps")) &&
                 !s.status.startsWith(QStringLiteral("Ändern")));
         for (const Row& r : s.sheet.cells)
@@ -208,16 +208,16 @@ private slots:
         s.sheet.tipCount = 1;
         for (const char* option :
              {"CheckBox18", "CheckBox4", "CheckBox5", "CheckBox23", "CheckBox9", "CheckBox28", "CheckBox34"})
-            s.params.set(QLatin1String(option), 0);
-        s.params.UpDown1 = 21;
-        s.params.CheckBox20 = true;
+            s.options.set(QLatin1String(option), 0);
+        s.options.crossSum.min = 21;
+        s.options.reviewPool = true;
         TipGenerator::Hooks hooks;
         hooks.reviewPool = [](NumberPool::List& list) {
             for (int v = 1; v <= 49; ++v)
                 list[std::size_t(v)] = {v <= 7, QStringLiteral("1")};
             return TipGenerator::ReviewAnswer::Recalculate;
         };
-        const auto outcome = TipGenerator::run(s, hooks);
+        const auto outcome = Actions::generate(s, hooks);
         QCOMPARE(outcome.poolSize, 14);
         QCOMPARE(s.sheet.cells[0], (Row{1, 2, 3, 4, 5, 6, 7}));
     }

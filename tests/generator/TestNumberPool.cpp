@@ -18,24 +18,24 @@ StatisticSeries series(const std::vector<double>& ys, double min, double max)
 
 struct PoolRun
 {
-    CalcParameters params;
+    GeneratorOptions options;
     MessageTable messages;
     std::map<NumberPool::Source, StatisticSeries> statistics;
-    std::array<std::array<int, 8>, 3> draws{{{1, 2, 3, 4, 5, 6, 7, 8}, {}, {}}};
+    std::array<CurrentDraw, 3> draws{{{0, {1, 2, 3, 4, 5, 6, 7}, 8, 0}, {}, {}}};
     QStringList status;
     std::vector<NumberPool::Source> computed;
 
     PoolRun()
     {
         // only what a test switches on
-        params.CheckBox14 = params.CheckBox10 = false;
-        params.CheckBox4 = params.CheckBox5 = params.CheckBox23 = false;
+        options.preferRare.on = options.preferOverdue.on = false;
+        options.sharedWithDraw[0].on = options.sharedWithDraw[1].on = options.sharedWithDraw[2].on = false;
     }
 
     NumberPool build()
     {
         NumberPool::Inputs in;
-        in.params = &params;
+        in.options = &options;
         in.messages = &messages;
         in.draws = draws;
         in.status = [this](const QString& t) { status << t; };
@@ -66,24 +66,24 @@ private slots:
     void removals()
     {
         PoolRun run;
-        run.params.CheckBox4 = true; // UpDown4 = 0: the last draw's main numbers go, not its bonus
+        run.options.sharedWithDraw[0].on = true; // UpDown4 = 0: the last draw's main numbers go, not its bonus
         NumberPool pool = run.build();
         for (int v = 1; v <= 7; ++v)
             QCOMPARE(pool.count(v), 0);
         QCOMPARE(pool.count(8), 1);
         QCOMPARE(pool.size(), 42);
 
-        run.params.UpDown4 = 1; // a bound above 0 is a row rule instead
+        run.options.sharedWithDraw[0].max = 1; // a bound above 0 is a row rule instead
         QCOMPARE(run.build().size(), 50);
 
         run = PoolRun();
-        run.params.CheckBox29 = true;
+        run.options.avoidMonthNumbers = true;
         pool = run.build();
         QCOMPARE(pool.size(), 37);
         QVERIFY(std::all_of(pool.entries().begin(), pool.entries().end(), [](int v) { return v >= 13; }));
 
         run = PoolRun();
-        run.params.CheckBox30 = true;
+        run.options.weakenDateNumbers = true;
         pool = run.build();
         QCOMPARE(pool.size(), 19);
         QCOMPARE(pool.count(1), 1);
@@ -121,9 +121,9 @@ private slots:
         QFETCH(QString, band);
         const std::vector<double> ys{10, 13, 14, 16, 17, 30, 31, 35, 36, 40};
         PoolRun run;
-        run.params.CheckBox15 = true; // only the preferred numbers
-        run.params.set(option, 1);
-        run.params.UpDown12 = run.params.UpDown14 = run.params.UpDown13 = percent;
+        run.options.onlyPreferredNumbers = true; // only the preferred numbers
+        run.options.set(option, 1);
+        run.options.preferFrequent.percent = run.options.preferRare.percent = run.options.preferOverdue.percent = percent;
         run.statistics[NumberPool::Source::Frequency] = series(ys, 10, 40);
         run.statistics[NumberPool::Source::Overdue] = series(ys, 10, 40);
         const NumberPool pool = run.build();
@@ -136,9 +136,9 @@ private slots:
     void groupBands()
     {
         PoolRun run;
-        run.params.CheckBox15 = true;
-        run.params.CheckBox1 = true;  // pairs above 7 (30 % below the maximum 10)
-        run.params.CheckBox11 = true; // pairs above 0 up to 3, from the same statistic
+        run.options.onlyPreferredNumbers = true;
+        run.options.pairs.frequent = true;  // pairs above 7 (30 % below the maximum 10)
+        run.options.pairs.rare = true; // pairs above 0 up to 3, from the same statistic
         // bar k stands for the pair k+1, k+2; the last bar is never examined
         run.statistics[NumberPool::Source::Pairs] = series({8, 7, 0, 3, 1, 10}, 0, 10);
         const NumberPool pool = run.build();
@@ -149,8 +149,8 @@ private slots:
         QCOMPARE(run.status.at(1), QStringLiteral("Min: 7  Max: 10  0"));
 
         run = PoolRun();
-        run.params.CheckBox15 = true;
-        run.params.CheckBox13 = true; // the rarest quads compute their statistic themselves
+        run.options.onlyPreferredNumbers = true;
+        run.options.quads.rare = true; // the rarest quads compute their statistic themselves
         run.statistics[NumberPool::Source::Quads] = series({0, 2, 5, 4, 4}, 0, 5);
         QCOMPARE(run.build().entries(), (std::vector<int>{2, 3, 4, 5}));
     }
@@ -158,9 +158,9 @@ private slots:
     void neighboursCountTheBonusZero()
     {
         PoolRun run;
-        run.params.CheckBox15 = true;
-        run.params.CheckBox19 = true;
-        run.draws[0] = {1, 10, 20, 30, 40, 48, 49, 0};
+        run.options.onlyPreferredNumbers = true;
+        run.options.preferNeighboursOfLastDraw = true;
+        run.draws[0] = {0, {1, 10, 20, 30, 40, 48, 49}, 0, 0};
         const NumberPool pool = run.build();
         QCOMPARE(pool.count(1), 4); // from the bonus 0
         QCOMPARE(pool.count(2), 4);
@@ -175,14 +175,14 @@ private slots:
 
     void reviewList()
     {
-        NumberPool::List list = NumberPool(std::vector<int>{3, 3, 5}).toList();
+        NumberPool::List list = NumberPool(std::vector<int>{3, 3, 5}).toList(Game::classic());
         QVERIFY(list[3].checked && list[3].weight == QLatin1String("2"));
         QVERIFY(!list[4].checked && list[4].weight == QLatin1String("0"));
 
         list = {};
         for (int v = 1; v <= 7; ++v)
             list[std::size_t(v)] = {true, QStringLiteral("1")};
-        QCOMPARE(NumberPool::rebuildFromList(list).entries(),
+        QCOMPARE(NumberPool::rebuildFromList(list, Game::classic()).entries(),
                  (std::vector<int>{1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6, 6, 7, 7}));
 
         list = {};
@@ -192,7 +192,7 @@ private slots:
         list[4] = {false, QStringLiteral("9")};
         list[5] = {true, QStringLiteral("viel")};
         list[6] = {true, QStringLiteral("2000000000")};
-        const NumberPool pool = NumberPool::rebuildFromList(list);
+        const NumberPool pool = NumberPool::rebuildFromList(list, Game::classic());
         QCOMPARE(pool.count(1), 2);
         QCOMPARE(pool.count(2), 0);
         QCOMPARE(pool.count(3), 3);

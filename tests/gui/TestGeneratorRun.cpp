@@ -31,7 +31,7 @@ private slots:
         DrawFile(home + QLatin1String(DrawFile::DefaultName))
             .replaceAll(Fixture::weeklyDraws(300, QDate(2024, 6, 1)));
         m_window = std::make_unique<LottoZahlen>(LottoZahlen::Options{home, false});
-        window().session().sortieren = true;
+        window().session().sheetSettled = true;
         window().session().setSelectedDate(QDate(2024, 6, 1));
         window().refresh();
     }
@@ -39,23 +39,28 @@ private slots:
 
     void optionsShowTheirDefaultsAndCopyChanges()
     {
-        const CalcParameters defaults;
-        for (const auto& f : CalcParameters::checkFields()) {
-            auto* box = window().control<QCheckBox>(QLatin1String(f.name));
-            QVERIFY2(box, f.name);
-            QCOMPARE(box->isChecked(), defaults.*f.member);
-        }
-        for (const auto& f : CalcParameters::numberFields()) {
-            if (!*f.edit) {
-                QVERIFY(window().control<QGroupBox>(QLatin1String(f.name)));
-                continue;
+        const GeneratorOptions defaults;
+        for (const auto& f : GeneratorOptions::fields()) {
+            switch (f.kind) {
+            case GeneratorOptions::Kind::Flag: {
+                auto* box = window().control<QCheckBox>(QLatin1String(f.control));
+                QVERIFY2(box, f.control);
+                QCOMPARE(int(box->isChecked()), defaults.get(f));
+                break;
             }
-            auto* s = window().control<QSpinBox>(QLatin1String(f.name));
-            QVERIFY2(s, f.name);
-            QCOMPARE(s->value(), defaults.*f.member);
-            auto* edit = window().control<QLineEdit>(QLatin1String(f.edit));
-            QVERIFY2(edit, f.edit);
-            QCOMPARE(edit->text(), QString::number(defaults.*f.member));
+            case GeneratorOptions::Kind::Choice:
+                QVERIFY(window().control<QGroupBox>(QLatin1String(f.control)));
+                break;
+            case GeneratorOptions::Kind::Number: {
+                auto* s = window().control<QSpinBox>(QLatin1String(f.control));
+                QVERIFY2(s, f.control);
+                QCOMPARE(s->value(), defaults.get(f));
+                auto* edit = window().control<QLineEdit>(QLatin1String(f.edit));
+                QVERIFY2(edit, f.edit);
+                QCOMPARE(edit->text(), QString::number(defaults.get(f)));
+                break;
+            }
+            }
         }
         for (const char* name :
              {"SpeedButton17", "SpeedButton21", "SpeedButton22", "SpeedButton23", "SpeedButton24",
@@ -67,10 +72,10 @@ private slots:
 
         Session& s = window().session();
         spin("UpDown7")->setValue(7);
-        QCOMPARE(s.params.UpDown7, 7);
-        QCOMPARE(s.laufMax, 7000);
+        QCOMPARE(s.options.budgetThousands, 7);
+        QCOMPARE(s.options.budget(), 7000);
         window().control<QCheckBox>(QStringLiteral("CheckBox8"))->setChecked(true);
-        QVERIFY(s.params.CheckBox8);
+        QVERIFY(s.options.forcePair);
 
         spin("UpDown16")->setValue(4);
         QCOMPARE(spin("UpDown15")->maximum(), 2);
@@ -80,7 +85,7 @@ private slots:
         spin("UpDown9")->setValue(2);
         QCOMPARE(spin("UpDown3")->minimum(), 2);
 
-        s.params.UpDown13 = 55; // a change in the session shows after the next action
+        s.options.preferOverdue.percent = 55; // a change in the session shows after the next action
         window().refresh();
         QCOMPARE(spin("UpDown13")->value(), 55);
     }
@@ -109,9 +114,9 @@ private slots:
     void secondClickStopsTheRun()
     {
         Session& s = window().session();
-        s.params.UpDown7 = 30000; // 30 million candidates, and no cross sum passes
-        s.params.UpDown1 = 279;
-        s.params.UpDown2 = 21;
+        s.options.budgetThousands = 30000; // 30 million candidates, and no cross sum passes
+        s.options.crossSum.min = 279;
+        s.options.crossSum.max = 21;
         window().refresh();
         QString captionWhileRunning, statusWhileRunning, captionAfterStop;
         QTimer::singleShot(200, &window(), [&] {
@@ -130,13 +135,13 @@ private slots:
         QCOMPARE(runButton()->text(), QStringLiteral("Tipps &berechnen"));
         QCOMPARE(window().statusText(), QStringLiteral("Tipps wurden neu berechnet"));
         QVERIFY(!s.sheet.rowComplete(0));
-        QVERIFY(!s.berechnungLaeuft);
+        QVERIFY(!s.busy);
     }
 
     void abortedReviewEndsTheRun()
     {
         Session& s = window().session();
-        s.params.CheckBox20 = true;
+        s.options.reviewPool = true;
         window().refresh();
         bool shown = false;
         QTimer::singleShot(0, &window(), [&] {
@@ -147,7 +152,7 @@ private slots:
         QVERIFY(shown);
         QVERIFY(!s.sheet.rowComplete(0));
         QCOMPARE(runButton()->text(), QStringLiteral("Tipps &berechnen"));
-        QVERIFY(s.sortieren && !s.berechnungLaeuft);
+        QVERIFY(s.sheetSettled && !s.busy);
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -76,19 +77,19 @@ private slots:
 
         auto w = startWindow();
         const Session& session = w->session();
-        QCOMPARE(session.params.CheckBox1, true);
-        QCOMPARE(session.params.CheckBox2, true);
-        QCOMPARE(session.params.CheckBox3, false);
-        QCOMPARE(session.params.CheckBox4, false);
-        QCOMPARE(session.params.CheckBox5, true);  // designed state kept
-        QCOMPARE(session.params.CheckBox6, false); // skipped
-        QCOMPARE(session.spiel77Ja, 0);
+        QCOMPARE(session.options.pairs.frequent, true);
+        QCOMPARE(session.options.preferFrequent.on, true);
+        QCOMPARE(session.options.overlapWithSheet.maxOn, false);
+        QCOMPARE(session.options.sharedWithDraw[0].on, false);
+        QCOMPARE(session.options.sharedWithDraw[1].on, true);  // designed state kept
+        QCOMPARE(session.options.triples.frequent, false); // skipped
+        QCOMPARE(session.compareTicket, 0);
         QVERIFY(w->height() != 900);
 
-        QCOMPARE(session.params.UpDown7, 300);
-        QCOMPARE(session.laufMax, 300000);
-        QCOMPARE(session.params.UpDown12, 75);
-        QCOMPARE(session.params.UpDown6, 6);
+        QCOMPARE(session.options.budgetThousands, 300);
+        QCOMPARE(session.options.budget(), 300000);
+        QCOMPARE(session.options.preferFrequent.percent, 75);
+        QCOMPARE(session.options.notInDatabase.hits, 6);
         QCOMPARE(find<QLineEdit>(*w, QStringLiteral("Edit36"))->text(), QStringLiteral("6"));
         QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown12"))->value(), 75);
         QVERIFY(find<QCheckBox>(*w, QStringLiteral("CheckBox1"))->isChecked());
@@ -208,8 +209,9 @@ private slots:
         s.writeText(QStringLiteral("ProxyPortEdit"), QStringLiteral("3128"));
         s.commit();
         auto w = startWindow();
-        QCOMPARE(w->session().losNr, QString());
-        QCOMPARE(w->session().losnummerCaption, w->session().messages.text(54));
+        QCOMPARE(w->session().ticketNumber, QString());
+        QCOMPARE(find<QLabel>(*w, QStringLiteral("Losnummer"))->text(),
+                 w->session().messages.text(Msg::TicketNumberQuestion));
         QCOMPARE(find<QLineEdit>(*w, QStringLiteral("ProxyHostEdit"))->text(),
                  QStringLiteral("proxy.example"));
         QCOMPARE(find<QLineEdit>(*w, QStringLiteral("ProxyPortEdit"))->text(), QStringLiteral("3128"));
@@ -218,7 +220,7 @@ private slots:
 
     void closingAndRestartingBringsTheStateBack()
     {
-        CalcParameters params;
+        GeneratorOptions options;
         TipSheet sheet;
         {
             auto w = startWindow();
@@ -230,7 +232,7 @@ private slots:
             find<QSpinBox>(*w, QStringLiteral("UpDown21"))->setValue(250);
             find<QSpinBox>(*w, QStringLiteral("UpDown6"))->setValue(4);
             find<QSpinBox>(*w, QStringLiteral("UpDown7"))->setValue(1200);
-            s.losNr = QStringLiteral("1234567");
+            s.ticketNumber = QStringLiteral("1234567");
             w->refresh();
             const int tip[] = {3, 12, 17, 25, 33, 41, 48};
             for (int c = 0; c < 7; ++c) {
@@ -244,23 +246,23 @@ private slots:
             find<QDateEdit>(*w, QStringLiteral("DateTimePicker2"))->setDate(QDate(2014, 3, 8));
             find<QCheckBox>(*w, QStringLiteral("CheckBox31"))->setChecked(true);
             find<QCheckBox>(*w, QStringLiteral("CheckBox16"))->setChecked(false);
-            params = s.params;
+            options = s.options;
             sheet = s.sheet;
             QVERIFY(w->close());
         }
         auto w = startWindow();
         const Session& s = w->session();
-        QCOMPARE(s.params, params);
-        QVERIFY(s.params.CheckBox2 && !s.params.CheckBox18 && s.params.CheckBox33);
-        QCOMPARE(s.params.UpDown6, 4);
-        QCOMPARE(s.laufMax, 1200000);
+        QCOMPARE(s.options, options);
+        QVERIFY(s.options.preferFrequent.on && !s.options.noRunsOfThree && s.options.bonusNumber.avoidRecent);
+        QCOMPARE(s.options.notInDatabase.hits, 4);
+        QCOMPARE(s.options.budget(), 1200000);
         QVERIFY(find<QCheckBox>(*w, QStringLiteral("CheckBox2"))->isChecked());
         QVERIFY(!find<QCheckBox>(*w, QStringLiteral("CheckBox18"))->isChecked());
         QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown21"))->value(), 250);
         QCOMPARE(find<QSpinBox>(*w, QStringLiteral("UpDown7"))->value(), 1200);
         QCOMPARE(s.sheet.cells, sheet.cells);
         QCOMPARE(s.sheet.tipCount, 11);
-        QCOMPARE(s.losNr, QStringLiteral("1234567"));
+        QCOMPARE(s.ticketNumber, QStringLiteral("1234567"));
         QCOMPARE(s.proxyHost, QStringLiteral("proxy.example"));
         QCOMPARE(s.proxyPort, QStringLiteral("8080"));
         QCOMPARE(s.startDate, QDate(2014, 3, 8));

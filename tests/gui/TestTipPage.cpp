@@ -69,8 +69,7 @@ private slots:
     {
         m_window =
             std::make_unique<LottoZahlen>(LottoZahlen::Options{m_home.path() + QLatin1Char('/'), false});
-        session().playSound = nullptr;
-        session().sortieren = true;
+        session().sheetSettled = true;
         session().mainDrawOnly = true;
         m_window->show();
         QApplication::setActiveWindow(m_window.get());
@@ -140,7 +139,7 @@ private slots:
         click("SpeedButton7");
         QCOMPARE(text("Label35"), QStringLiteral("Fr 12.01.24    20  21  22  23  24  25  26 B: 27"));
         QCOMPARE(session().selectedDate, QDate(2024, 1, 12));
-        QCOMPARE(session().spiel77Zahl, QStringLiteral("1234567"));
+        QCOMPARE(session().encoreDigits, QStringLiteral("1234567"));
     }
 
     void ticketNumberAndClearing()

@@ -1,4 +1,4 @@
-#include "session/Session.h"
+#include "session/Actions.h"
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
 #include "statistics/StatisticRunner.h"
@@ -106,12 +106,12 @@ void TestStatistics::windowStart()
                                           draw(End, {8, 9, 10, 11, 12, 13, 14}),
                                           draw(End.addDays(1), {15, 16, 17, 18, 19, 20, 21})};
     MessageTable m;
-    const auto freq = Statistics::frequency(records, window(true), m, {});
+    const auto freq = Statistics::frequency(records, window(true), m, {}, Game::classic());
     QCOMPARE(y(freq, 1), 1.0);
     QCOMPARE(y(freq, 8), 1.0);
     QCOMPARE(y(freq, 15), 0.0);
 
-    const auto late = Statistics::overdue(records, window(false), m);
+    const auto late = Statistics::overdue(records, window(false), m, Game::classic());
     QCOMPARE(y(late, 8), 1.0);
     QCOMPARE(y(late, 1), 2.0); // not counted: the same as never drawn in one window draw
     QCOMPARE(y(late, 15), 2.0);
@@ -121,14 +121,14 @@ void TestStatistics::mainDrawFilter()
 {
     const std::vector<DrawRecord> records{draw(QDate(2020, 2, 1), {1, 2, 3, 4, 5, 6, 7}, 0)};
     MessageTable m;
-    const auto filtered = Statistics::frequency(records, window(true, true), m, QStringLiteral("old"));
+    const auto filtered = Statistics::frequency(records, window(true, true), m, QStringLiteral("old"), Game::classic());
     QCOMPARE(y(filtered, 1), 0.0);
     QCOMPARE(filtered.title, QStringLiteral("old"));
-    const auto all = Statistics::frequency(records, window(true, false), m, {});
+    const auto all = Statistics::frequency(records, window(true, false), m, {}, Game::classic());
     QCOMPARE(y(all, 1), 1.0);
     QVERIFY(all.title.contains(QStringLiteral("Ziehungen: 1")));
     // A skipped record neither ages nor resets a number.
-    const auto late = Statistics::overdue(records, window(false, true), m);
+    const auto late = Statistics::overdue(records, window(false, true), m, Game::classic());
     QCOMPARE(values(late), Bars(49, 1.0));
 }
 
@@ -141,7 +141,7 @@ void TestStatistics::frequency()
         records.push_back(
             draw(QDate(2020, 3, 1).addDays(7 * d), {b + 1, b + 2, b + 3, b + 4, b + 5, b + 6, b + 7}, 1));
     }
-    const auto s = Statistics::frequency(records, window(true), MessageTable(), {});
+    const auto s = Statistics::frequency(records, window(true), MessageTable(), {}, Game::classic());
     QCOMPARE(values(s), Bars(49, 1.0));
     QCOMPARE(s.scale, StatisticSeries::Scale::Fixed);
     QCOMPARE(s.axisMinimum, 1.0);
@@ -152,7 +152,7 @@ void TestStatistics::frequency()
     }
 
     records.push_back(draw(QDate(2020, 6, 1), {1, 2, 3, 4, 5, 6, 8}));
-    const auto t = Statistics::frequency(records, window(true), MessageTable(), {});
+    const auto t = Statistics::frequency(records, window(true), MessageTable(), {}, Game::classic());
     QCOMPARE(t.axisMinimum, 1.0);
     QCOMPARE(t.axisMaximum, 2.0);
     QCOMPARE(y(t, 7), 1.0);
@@ -161,7 +161,7 @@ void TestStatistics::frequency()
 
 void TestStatistics::frequencyWithoutDraws()
 {
-    const auto s = Statistics::frequency({}, window(true), MessageTable(), QStringLiteral("vorher"));
+    const auto s = Statistics::frequency({}, window(true), MessageTable(), QStringLiteral("vorher"), Game::classic());
     QCOMPARE(values(s), Bars(49, 0.0));
     QCOMPARE(s.axisMinimum, 0.0);
     QCOMPARE(s.axisMaximum, 0.0);
@@ -173,7 +173,7 @@ void TestStatistics::overdue()
     const std::vector<DrawRecord> records{draw(QDate(2020, 1, 3), {1, 2, 3, 4, 5, 6, 7}),
                                           draw(QDate(2020, 1, 10), {1, 9, 10, 11, 12, 13, 14}, 8),
                                           draw(QDate(2020, 1, 17), {15, 16, 17, 18, 19, 20, 21})};
-    const auto s = Statistics::overdue(records, window(false), MessageTable());
+    const auto s = Statistics::overdue(records, window(false), MessageTable(), Game::classic());
     QCOMPARE(s.bars.size(), size_t(49));
     QCOMPARE(y(s, 15), 1.0); // latest draw
     QCOMPARE(y(s, 9), 2.0);  // the draw before it
@@ -195,7 +195,7 @@ void TestStatistics::groups()
         draw(QDate(2020, 1, 17), {46, 47, 48, 49, 1, 3, 10}),
     };
     MessageTable m;
-    const auto pairs = Statistics::groups(records, window(false), m, GroupSize::Pairs);
+    const auto pairs = Statistics::groups(records, window(false), m, GroupSize::Pairs, Game::classic());
     QCOMPARE(pairs.bars.size(), size_t(48));
     QCOMPARE(y(pairs, 5), 1.0);
     QCOMPARE(y(pairs, 6), 1.0);
@@ -206,13 +206,13 @@ void TestStatistics::groups()
     QCOMPARE(pairs.axisMaximum, 1.0);
     QVERIFY(!pairs.bars[0].colour);
 
-    const auto triples = Statistics::groups(records, window(false), m, GroupSize::Triples);
+    const auto triples = Statistics::groups(records, window(false), m, GroupSize::Triples, Game::classic());
     QCOMPARE(triples.bars.size(), size_t(47));
     QCOMPARE(y(triples, 5), 1.0);
     QCOMPARE(y(triples, 6), 0.0);
     QCOMPARE(y(triples, 47), 1.0);
 
-    const auto quads = Statistics::groups(records, window(false), m, GroupSize::Quads);
+    const auto quads = Statistics::groups(records, window(false), m, GroupSize::Quads, Game::classic());
     QCOMPARE(quads.bars.size(), size_t(49));
     QCOMPARE(y(quads, 46), 1.0);
     QCOMPARE(y(quads, 47), 0.0);
@@ -281,7 +281,7 @@ void TestStatistics::tipDistribution()
     sheet.cells[1] = {7, 7, 8, 9, 10, 11, 12}; // 7 twice in one tip
     sheet.cells[2] = {13, 14, 0, 15, 16, 17, 18};
     sheet.cells[3] = {40, 41, 42, 43, 44, 45, 46}; // after the first empty cell
-    const auto s = Statistics::tipDistribution(sheet, MessageTable());
+    const auto s = Statistics::tipDistribution(sheet, MessageTable(), Game::classic());
     QCOMPARE(s.bars.size(), size_t(49));
     QCOMPARE(y(s, 7), 3.0);
     QCOMPARE(y(s, 14), 1.0);
@@ -318,7 +318,7 @@ void TestStatistics::titles()
     Session s;
     s.startDate = Start;
     s.selectedDate = End;
-    QCOMPARE(computeStatistic(s, kind, twoDraws()).title, title);
+    QCOMPARE(computeStatistic(kind, {twoDraws(), s.window(true), s.messages, s.sheet, s.chart.title, s.game()}).title, title);
 }
 
 void TestStatistics::runnerReplacesChartAndKeepsCurrentDraw()
@@ -328,18 +328,19 @@ void TestStatistics::runnerReplacesChartAndKeepsCurrentDraw()
     s.drawFile().replaceAll(twoDraws());
     s.startDate = Start;
     s.selectedDate = End;
-    s.current.zahl = {0, 40, 41, 42, 43, 44, 45, 46, 47};
+    s.current.numbers = {40, 41, 42, 43, 44, 45, 46};
+    s.current.bonus = 47;
     const CurrentDraw before = s.current;
 
-    const auto first = runStatistic(s, StatisticKind::Pairs);
+    const auto first = Actions::runStatistic(s, StatisticKind::Pairs);
     QCOMPARE(s.chart, first);
     QCOMPARE(s.current, before);
-    QCOMPARE(runStatistic(s, StatisticKind::Pairs), first); // replaced, never appended
+    QCOMPARE(Actions::runStatistic(s, StatisticKind::Pairs), first); // replaced, never appended
     QCOMPARE(s.chart.bars.size(), size_t(48));
 
-    runStatistic(s, StatisticKind::Primes);
+    Actions::runStatistic(s, StatisticKind::Primes);
     QCOMPARE(s.current, before);
-    QCOMPARE(runStatistic(s, StatisticKind::Frequency).bars.size(), size_t(49));
+    QCOMPARE(Actions::runStatistic(s, StatisticKind::Frequency).bars.size(), size_t(49));
 }
 
 void TestStatistics::runnerErrorsKeepChart()
@@ -348,14 +349,14 @@ void TestStatistics::runnerErrorsKeepChart()
     Session s(dir.path() + QLatin1Char('/'));
     s.startDate = Start;
     s.selectedDate = End;
-    QVERIFY_THROWS_EXCEPTION(FileError, runStatistic(s, StatisticKind::Frequency));
+    QVERIFY_THROWS_EXCEPTION(FileError, Actions::runStatistic(s, StatisticKind::Frequency));
 
     s.drawFile().replaceAll({draw(Start, {1, 2, 3, 4, 5, 6, 7})}); // only on the (open) start date
-    const auto chart = runStatistic(s, StatisticKind::Frequency);
+    const auto chart = Actions::runStatistic(s, StatisticKind::Frequency);
     QCOMPARE(chart.bars.size(), size_t(49));
     for (auto kind :
          {StatisticKind::CrossSums, StatisticKind::Primes, StatisticKind::Odd, StatisticKind::Even}) {
-        QVERIFY_THROWS_EXCEPTION(StatisticError, runStatistic(s, kind));
+        QVERIFY_THROWS_EXCEPTION(StatisticError, Actions::runStatistic(s, kind));
         QCOMPARE(s.chart, chart);
     }
 }

@@ -45,14 +45,14 @@ private slots:
         TipSheet loaded;
         loaded.cells[5] = {9, 9, 9, 9,
                            9, 9, 9}; // an unlocked row the caller did not clear is overwritten too
-        QString losNr = QStringLiteral("old");
-        TipFile::apply(TipFile::read(path), loaded, losNr);
+        QString ticketNumber = QStringLiteral("old");
+        TipFile::apply(TipFile::read(path), loaded, ticketNumber, Game::classic());
         QCOMPARE(loaded.cells, sheet.cells);
-        QCOMPARE(losNr, QStringLiteral("1234567"));
+        QCOMPARE(ticketNumber, QStringLiteral("1234567"));
 
         // An empty ticket number is a line of its own and loads as empty.
-        TipFile::apply(TipFile::encode(sheet, QString()), loaded, losNr);
-        QCOMPARE(losNr, QString());
+        TipFile::apply(TipFile::encode(sheet, QString()), loaded, ticketNumber, Game::classic());
+        QCOMPARE(ticketNumber, QString());
     }
 
     void lineSplitting_data()
@@ -78,8 +78,8 @@ private slots:
             bytes += (r == row ? line : QByteArray("1,1,1,1,1,1,1")) +
                      (QTest::currentDataTag() == QByteArray("LF only") ? "\n" : "\r\n");
         TipSheet sheet;
-        QString losNr;
-        TipFile::apply(bytes, sheet, losNr);
+        QString ticketNumber;
+        TipFile::apply(bytes, sheet, ticketNumber, Game::classic());
         QCOMPARE(sheet.cells[row], expected);
     }
 
@@ -91,10 +91,10 @@ private slots:
         sheet.cells[7] = {8, 9, 10, 11, 12, 13, 14};
         sheet.locked[7] = true;
         sheet.hitText[7] = QStringLiteral("3");
-        QString losNr = QStringLiteral("7654321");
+        QString ticketNumber = QStringLiteral("7654321");
         TipFile::apply(
             "1,2,3,4,5,6,7\r\n8,9,10,11,12,13,14\r\n,,,,,,\r\n15,16,17,18,19,20,21\r\n22,23,24,25,26,27,28",
-            sheet, losNr);
+            sheet, ticketNumber, Game::classic());
         QCOMPARE(sheet.cells[0], (Row{1, 2, 3, 4, 5, 6, 7}));
         QCOMPARE(sheet.cells[1], (Row{8, 9, 10, 11, 12, 13, 14})); // a locked row is overwritten
         QCOMPARE(sheet.cells[2], Row{});
@@ -102,7 +102,7 @@ private slots:
         QCOMPARE(sheet.cells[7], (Row{8, 9, 10, 11, 12, 13, 14})); // no line: untouched
         QCOMPARE(sheet.hitText[7], QStringLiteral("3"));
         QCOMPARE(sheet.cells[11], Row{});
-        QCOMPARE(losNr, QStringLiteral("7654321"));
+        QCOMPARE(ticketNumber, QStringLiteral("7654321"));
     }
 
     void unreadableFileIsAnError()

@@ -65,7 +65,7 @@ private slots:
         Session& s = m_window->session();
         typeRow(1, {3, 12, 17, 25, 33, 41, 48});
         typeRow(101, {1, 2, 3, 4, 5, 6, 49});
-        s.losNr = QStringLiteral("1234567");
+        s.ticketNumber = QStringLiteral("1234567");
         const TipSheet::Row row1 = s.sheet.cells[0];
         const QString path = m_home.filePath(QStringLiteral("mine.tlt"));
         m_window->prompts().nextAnswers = {path};
@@ -74,13 +74,13 @@ private slots:
 
         typeRow(1, {9, 9, 9, 9, 9, 9, 9});
         typeRow(8, {8, 8, 8, 8, 8, 8, 8});
-        s.losNr.clear();
+        s.ticketNumber.clear();
         m_window->prompts().nextAnswers = {path};
         click("SpeedButton16");
         QCOMPARE(s.sheet.cells[0], row1);
         QCOMPARE(s.sheet.cells[1], TipSheet::Row{});
         QCOMPARE(s.sheet.cells[11], (TipSheet::Row{1, 2, 3, 4, 5, 6, 49}));
-        QCOMPARE(s.losNr, QStringLiteral("1234567"));
+        QCOMPARE(s.ticketNumber, QStringLiteral("1234567"));
         QCOMPARE(m_window->control<QLineEdit>(QStringLiteral("Edit1"))->text(), QStringLiteral("3"));
         QCOMPARE(m_window->control<QLineEdit>(QStringLiteral("Edit8"))->text(), QString());
         QCOMPARE(m_lookups, 1);
@@ -106,7 +106,7 @@ private slots:
     void printoutIsWrittenAndOpened()
     {
         Session& s = m_window->session();
-        s.current.datum1 = 44358; // Friday 11.06.2021
+        s.current.date = 44358; // Friday 11.06.2021
         typeRow(1, {3, 12, 17, 25, 33, 41, 48});
         typeRow(29, {7, 8, 9, 10, 11, 12, 13});
         click("BitBtn7");

@@ -61,7 +61,7 @@ private slots:
             return preset; // a cancelled box returns the preset
         };
         auto onError = [&](const QString& text) { error = text; };
-        QVERIFY(LuckyNumber::ask(s, cancel, onError));
+        QVERIFY(LuckyNumber::ask(s.random, s.messages, cancel, onError));
         QCOMPARE(shownCaption, QStringLiteral("Ihre Glückszahl (1-99999999)?"));
         QCOMPARE(shownPrompt, QStringLiteral("Geben Sie Ihre Glückszahl für den Zufallsgenerator ein!"));
         QCOMPARE(shownPreset, QStringLiteral("3137")); // Random(99999) from seed 1
@@ -69,7 +69,7 @@ private slots:
 
         const std::int32_t before = s.random.seed;
         QVERIFY(!LuckyNumber::ask(
-            s, [](auto&&...) { return QStringLiteral("x1"); }, onError));
+            s.random, s.messages, [](auto&&...) { return QStringLiteral("x1"); }, onError));
         QCOMPARE(error, QStringLiteral("Fehler bei Eingabe der Zufallszahl"));
         RandomSource expected;
         expected.seed = before;

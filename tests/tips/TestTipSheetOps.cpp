@@ -1,4 +1,4 @@
-#include "session/Session.h"
+#include "session/Actions.h"
 #include "checking/CompleteCheck.h"
 #include "tips/TipSheetOps.h"
 
@@ -38,25 +38,26 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(int, value);
-        QCOMPARE(TipSheet::cellValue(typed), value);
+        QCOMPARE(TipSheet::cellValue(typed, Game::classic()), value);
         QCOMPARE(TipSheet::cellText(value), value ? QString::number(value) : QString());
     }
 
     void clearKeepsLockedRows()
     {
         Session s;
-        s.current.zahl = {0, 1, 2, 3, 4, 5, 6, 7, 8};
+        s.current.numbers = {1, 2, 3, 4, 5, 6, 7};
+        s.current.bonus = 8;
         for (int r = 0; r < TipSheet::Rows; ++r)
             s.sheet.cells[r] = {r + 1, r + 2, r + 3, r + 4, r + 5, r + 6, r + 7};
-        s.sortieren = true;
-        completeCheck(s);
+        s.sheetSettled = true;
+        Actions::check(s);
         toggleLock(s.sheet, 1);
         toggleLock(s.sheet, 4);
         const TipSheet before = s.sheet;
-        s.sortieren = false;
+        s.sheetSettled = false;
 
-        clearUnlocked(s);
-        QVERIFY(!s.sortieren); // put back after the check
+        Actions::clearSheet(s);
+        QVERIFY(!s.sheetSettled); // put back after the check
         for (int r = 0; r < TipSheet::Rows; ++r) {
             if (r == 1 || r == 4) {
                 QCOMPARE(s.sheet.cells[r], before.cells[r]);
@@ -69,8 +70,8 @@ private slots:
                 QVERIFY(s.sheet.crossSumText[r].isEmpty());
             }
         }
-        QCOMPARE(s.statistik[6][1], 1); // rows 2 and 5 checked again
-        QCOMPARE(s.statistik[3][1], 1);
+        QCOMPARE(s.tally[6][1], 1); // rows 2 and 5 checked again
+        QCOMPARE(s.tally[3][1], 1);
     }
 
     void lockToggles()
@@ -87,7 +88,7 @@ private slots:
         QTest::addColumn<NumberChecks>("checked");
         QTest::addColumn<Row>("after");
         const Row before{3, 12, 17, 25, 33, 41, 48};
-        QTest::addRow("unchanged") << checksOfRow(before) << before;
+        QTest::addRow("unchanged") << checksOfRow(before, Game::classic()) << before;
         QTest::addRow("48 swapped for 49")
             << checks({3, 12, 17, 25, 33, 41, 49}) << Row{3, 12, 17, 25, 33, 41, 49};
         QTest::addRow("five boxes") << checks({1, 2, 40, 44, 45}) << Row{1, 2, 40, 44, 45, 41, 48};
@@ -99,13 +100,13 @@ private slots:
     {
         QFETCH(NumberChecks, checked);
         Row row{3, 12, 17, 25, 33, 41, 48};
-        applyChecksToRow(row, checked);
+        applyChecksToRow(row, checked, Game::classic());
         QTEST(row, "after");
     }
 
     void rowToChecks()
     {
-        const NumberChecks c = checksOfRow({3, 0, 17, 0, 0, 0, 49});
+        const NumberChecks c = checksOfRow({3, 0, 17, 0, 0, 0, 49}, Game::classic());
         QCOMPARE(std::count(c.begin(), c.end(), true), 3);
         QVERIFY(c[3] && c[17] && c[49] && !c[0]);
     }

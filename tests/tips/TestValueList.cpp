@@ -107,9 +107,9 @@ private slots:
 
     void fromCounts()
     {
-        std::array<int, 50> counts{};
+        std::array<int, Game::MaxHighestNumber + 1> counts{};
         counts[4] = 3;
-        const ValueList list = ValueList::fromCounts(counts);
+        const ValueList list = ValueList::fromCounts(counts, 49);
         QCOMPARE(list.entries[4], (ValueList::Entry{true, QStringLiteral("3")}));
         QCOMPARE(list.entries[5], (ValueList::Entry{false, QStringLiteral("0")}));
         QCOMPARE(list.weightOf(4), 3);
@@ -122,7 +122,7 @@ private slots:
         RandomTipAnimation anim;
         QCOMPARE(anim.press(), RandomTipAnimation::Press::Started);
         std::set<int> kept;
-        std::array<bool, 50> checked{};
+        std::array<bool, Game::MaxHighestNumber + 1> checked{};
         for (int press = 1; press <= 6; ++press) {
             for (int t = 0; t < 3; ++t)
                 checked = anim.tick(random);

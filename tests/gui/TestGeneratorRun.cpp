@@ -119,7 +119,10 @@ private slots:
         s.options.crossSum.max = 21;
         window().refresh();
         QString captionWhileRunning, statusWhileRunning, captionAfterStop;
+        bool clearLiveWhileRunning = true;
+        auto* clear = window().control<QAbstractButton>(QStringLiteral("SpeedButton11"));
         QTimer::singleShot(200, &window(), [&] {
+            clearLiveWhileRunning = clear->isEnabled();
             captionWhileRunning = runButton()->text();
             statusWhileRunning = window().statusText();
             window().findChild<QAction*>(QStringLiteral("Berechnen1"))->trigger(); // Ctrl+R
@@ -135,6 +138,61 @@ private slots:
         QCOMPARE(runButton()->text(), QStringLiteral("Tipps &berechnen"));
         QCOMPARE(window().statusText(), QStringLiteral("Tipps wurden neu berechnet"));
         QVERIFY(!s.sheet.rowComplete(0));
+        QVERIFY(!s.busy);
+        QVERIFY(!clearLiveWhileRunning && clear->isEnabled());
+    }
+
+    // While a run handles events nothing may change the sheet, the draws or the options; every ending
+    // gives the controls back. The review dialog is a moment inside the run to look at them.
+    void busyWhileTheRunHandlesEvents_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<bool>("budgetRunsOut");
+        QTest::addRow("completed") << true << false;
+        QTest::addRow("budget used up") << true << true;
+        QTest::addRow("review aborted") << false << false;
+    }
+    void busyWhileTheRunHandlesEvents()
+    {
+        QFETCH(bool, accept);
+        QFETCH(bool, budgetRunsOut);
+        Session& s = window().session();
+        s.options.reviewPool = true;
+        if (budgetRunsOut) {
+            s.options.budgetThousands = 1;
+            s.options.crossSum.min = 279;
+            s.options.crossSum.max = 21;
+        }
+        window().refresh();
+        const QStringList watched{"Edit1", "SpeedButton11", "SpeedButton5", "SpeedButton6", "SpeedButton16",
+                                  "CheckBox2", "UpDown7", "Losnummer", "Label28"};
+        auto disabled = [&] {
+            QStringList names;
+            for (const QString& name : watched) {
+                auto* w = window().findChild<QWidget*>(name);
+                if (!w || !w->isEnabled())
+                    names << name;
+            }
+            auto* update = window().findChild<QAction*>(QStringLiteral("Aktualisieren1"));
+            if (!update->isEnabled())
+                names << update->objectName();
+            return names;
+        };
+        QStringList whileRunning;
+        bool runButtonLive = false;
+        QTimer::singleShot(0, &window(), [&] {
+            whileRunning = disabled();
+            runButtonLive = runButton()->isEnabled();
+            if (accept)
+                window().numberDialog().accept();
+            else
+                window().numberDialog().reject();
+        });
+        QVERIFY(disabled().isEmpty());
+        QTest::mouseClick(runButton(), Qt::LeftButton);
+        QCOMPARE(whileRunning, watched + QStringList{QStringLiteral("Aktualisieren1")});
+        QVERIFY(runButtonLive);
+        QCOMPARE(disabled(), QStringList());
         QVERIFY(!s.busy);
     }
 

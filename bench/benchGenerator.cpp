@@ -2,11 +2,11 @@
 //  (a) one whole run with the default options and twelve tips (statistics, pool, rows, checks);
 //  (b) candidates that the cheap rules reject, 30 million of them (UpDown7 = 30000);
 //  (c) candidates that pass every cheap rule and are checked by all three database rules.
-#include "session/Actions.h"
 #include "checking/DatabaseFilters.h"
 #include "draws/DrawDate.h"
 #include "generator/RowRules.h"
 #include "generator/TipGenerator.h"
+#include "session/Actions.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -106,7 +106,8 @@ int main(int argc, char** argv)
         int sum = 0;
         for (int v : row)
             sum += v;
-        if (rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) == RowRules::Rule::None)
+        if (rules.firstFailing(row, sum, p, &filters, DrawDate::fromQDate(QDate(2009, 9, 25))) ==
+            RowRules::Rule::None)
             candidates.push_back(row);
     }
     const int rounds = 500;

@@ -1,12 +1,11 @@
-#include "session/Home.h"
 #include "gui/LottoZahlen.h"
+#include "session/Home.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTimer>
 #include <QCommandLineParser>
+#include <QElapsedTimer>
 #include <QLocale>
-
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv)
@@ -22,7 +21,8 @@ int main(int argc, char** argv)
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    QCommandLineOption homeOption(QStringLiteral("home"), QStringLiteral("Folder of the draw file and the program's files."),
+    QCommandLineOption homeOption(QStringLiteral("home"),
+                                  QStringLiteral("Folder of the draw file and the program's files."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
     parser.process(app);

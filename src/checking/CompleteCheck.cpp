@@ -27,7 +27,8 @@ CheckSummary checkSheet(TipSheet& sheet, const CurrentDraw& draw)
         const HitResult hit = scoreTip(cells, draw);
         sheet.marks[row] = hit.marks;
         showHitLabel(sheet, row, hit);
-        ++summary.tally[std::size_t(hit.hits)][hit.bonusHit ? 1 : 0];
+        // A row holding a number twice can count more hits than a draw has numbers.
+        ++summary.tally[std::size_t(std::min(hit.hits, Game::NumbersPerDraw))][hit.bonusHit ? 1 : 0];
         summary.soundDue = summary.soundDue || hit.hits >= RedFromHits;
         summary.best = std::max(summary.best, hit.hits);
     }

@@ -5,8 +5,8 @@
 #include "tips/TipSheet.h"
 
 #include <QString>
-
 #include <array>
+#include <optional>
 
 // Tally of a complete check: [hits][bonus hit] over the complete rows.
 using HitTally = std::array<std::array<int, 2>, Game::NumbersPerDraw + 1>;

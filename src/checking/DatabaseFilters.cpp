@@ -14,10 +14,10 @@ DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double 
         if (r.datum > end || (mainDrawOnly && r.bonus == 0))
             continue;
         m_dates.push_back(r.datum);
-        std::array<int, 8> n{};
+        std::array<int, Game::NumbersPerDraw + 1> n{};
         for (int i = 0; i < Game::NumbersPerDraw; ++i)
             n[std::size_t(i)] = r.zahlen[std::size_t(i)];
-        n[7] = r.bonus;
+        n[Game::NumbersPerDraw] = r.bonus;
         m_numbers.push_back(n);
     }
     m_count = int(m_dates.size());
@@ -38,8 +38,8 @@ DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double 
                 m_anyIrregular = true; // a number drawn twice counts twice
             slot |= bit;
         }
-        if (m_game.contains(n[7]))
-            m_bonus[std::size_t(n[7]) * std::size_t(m_words) + word] |= bit;
+        if (m_game.contains(n[Game::NumbersPerDraw]))
+            m_bonus[std::size_t(n[Game::NumbersPerDraw]) * std::size_t(m_words) + word] |= bit;
     }
 }
 
@@ -146,7 +146,8 @@ bool DatabaseFilters::slowStaysBelow(const TipSheet::Row& tip, int threshold, co
         if (!(w.mask[std::size_t(d / 64)] >> (d % 64) & 1))
             continue;
         const auto& n = m_numbers[std::size_t(d)];
-        const HitResult hit = scoreTip(tip, {n[0], n[1], n[2], n[3], n[4], n[5], n[6]}, n[7]);
+        const HitResult hit =
+            scoreTip(tip, {n[0], n[1], n[2], n[3], n[4], n[5], n[6]}, n[Game::NumbersPerDraw]);
         if (hit.hits + (bonusCounts && hit.bonusHit ? 1 : 0) >= threshold)
             return false;
     }

@@ -53,9 +53,10 @@ private:
     int m_count = 0;
     int m_words = 0;
     std::vector<double> m_dates;
-    std::vector<std::array<int, 8>> m_numbers; // main numbers and bonus, for the exact path
-    std::vector<std::uint64_t> m_main;         // [number * m_words + word]
-    std::vector<std::uint64_t> m_bonus;        // [number * m_words + word]
-    bool m_anyIrregular = false;               // a draw holds a number twice: count exactly
-    mutable std::vector<Window> m_windows;     // the few windows a run asks for
+    std::vector<std::array<int, Game::NumbersPerDraw + 1>>
+        m_numbers;                         // main numbers and bonus, for the exact path
+    std::vector<std::uint64_t> m_main;     // [number * m_words + word]
+    std::vector<std::uint64_t> m_bonus;    // [number * m_words + word]
+    bool m_anyIrregular = false;           // a draw holds a number twice: count exactly
+    mutable std::vector<Window> m_windows; // the few windows a run asks for
 };

@@ -15,8 +15,8 @@ void lookupOrFail(Cli::Context& context, Session& s)
         s.selectedDate = *date;
     const Actions::LookupOutcome outcome = Actions::lookup(s, false);
     if (outcome == Actions::LookupOutcome::FileMissing)
-        throw Cli::CommandError{Actions::readDrawsFirstMessage() + QStringLiteral(" (") + s.drawFile().path() +
-                                QLatin1Char(')')};
+        throw Cli::CommandError{Actions::readDrawsFirstMessage() + QStringLiteral(" (") +
+                                s.drawFile().path() + QLatin1Char(')')};
     if (outcome == Actions::LookupOutcome::Empty)
         throw Cli::CommandError{QStringLiteral("the draw file holds no draw: ") + s.drawFile().path()};
 }

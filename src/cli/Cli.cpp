@@ -1,13 +1,12 @@
 #include "cli/Cli.h"
 
-#include "session/SettingsStore.h"
 #include "draws/DrawDate.h"
+#include "session/SettingsStore.h"
 #include "tipfiles/TipFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-
 #include <cstdio>
 
 namespace Cli {

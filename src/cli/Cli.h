@@ -6,7 +6,6 @@
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <optional>
 #include <vector>
@@ -30,12 +29,12 @@ class Args
 {
 public:
     explicit Args(QStringList args);
-    std::optional<QString> value(const QString& option);   // --option VALUE (last one wins)
-    QStringList values(const QString& option);             // every --option VALUE, in order
-    bool flag(const QString& option);                      // --option
-    std::optional<QString> positional();                   // next argument not starting with --
+    std::optional<QString> value(const QString& option); // --option VALUE (last one wins)
+    QStringList values(const QString& option);           // every --option VALUE, in order
+    bool flag(const QString& option);                    // --option
+    std::optional<QString> positional();                 // next argument not starting with --
     void finish() const;
-    std::optional<QDate> date(const QString& option);      // dd.mm.yyyy, UsageError when malformed
+    std::optional<QDate> date(const QString& option); // dd.mm.yyyy, UsageError when malformed
     std::optional<int> integer(const QString& option);
 
 private:
@@ -44,7 +43,7 @@ private:
 
 struct Context
 {
-    QString home;   // ends with '/'
+    QString home; // ends with '/'
     Args args;
     Session makeSession() const; // home set, today from the clock, stored settings applied when present
 };
@@ -52,7 +51,7 @@ struct Context
 struct Command
 {
     QString name;
-    QString usage;   // one or more lines shown by --help
+    QString usage; // one or more lines shown by --help
     std::function<int(Context&)> run;
 };
 

@@ -55,8 +55,8 @@ int generateCommand(Cli::Context& context)
         bool ok = false;
         const int value = setting.section(QLatin1Char('='), 1).toInt(&ok);
         if (!ok || !session.options.set(name, value))
-            throw Cli::UsageError{QStringLiteral("--set KEY=VALUE with a known option key or control name: ") +
-                                  setting};
+            throw Cli::UsageError{
+                QStringLiteral("--set KEY=VALUE with a known option key or control name: ") + setting};
     }
     for (const QString& lock : context.args.values(QStringLiteral("--lock"))) {
         bool ok = false;

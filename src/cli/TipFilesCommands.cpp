@@ -16,7 +16,8 @@ int printCommand(Cli::Context& context)
     // The header names the draw after the loaded one: the draw on or after --date (else the newest), as
     // the window's lookup finds it. Without draws, --date is taken as the loaded draw's date.
     session.setSelectedDate(date.value_or(session.today));
-    const bool haveDraws = session.drawFile().exists() && Actions::lookup(session, false) == Actions::LookupOutcome::Shown;
+    const bool haveDraws =
+        session.drawFile().exists() && Actions::lookup(session, false) == Actions::LookupOutcome::Shown;
     if (!haveDraws) {
         if (!date)
             throw Cli::CommandError{QStringLiteral("no draws: read in the draws or give --date")};

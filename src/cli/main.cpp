@@ -1,6 +1,6 @@
-#include "session/Home.h"
 #include "cli/Cli.h"
 #include "draws/Error.h"
+#include "session/Home.h"
 
 #include <QCoreApplication>
 #include <QLocale>

@@ -4,7 +4,6 @@
 #include "draws/Game.h"
 
 #include <QString>
-
 #include <array>
 #include <optional>
 #include <vector>

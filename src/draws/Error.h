@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <exception>
 
 // The one family of errors that end a user's action: each carries the text the user reads. The window's

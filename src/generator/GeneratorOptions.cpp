@@ -8,12 +8,21 @@ using O = GeneratorOptions;
 using K = GeneratorOptions::Kind;
 
 // Stored check boxes keep the old misspelt value names "ChekcboxN"; up-downs are stored by their name.
-#define FLAG(key, control, number, member)                                                                  \
-    O::Field { key, control, K::Flag, 0, 1, "", "Chekcbox" #number, +[](O& o) { return &o.member; }, nullptr }
-#define NUMBER(key, control, lo, hi, edit, member)                                                          \
-    O::Field { key, control, K::Number, lo, hi, edit, control, nullptr, +[](O& o) { return &o.member; } }
-#define CHOICE(key, control, hi, member)                                                                    \
-    O::Field { key, control, K::Choice, 0, hi, "", "", nullptr, +[](O& o) { return &o.member; } }
+#define FLAG(key, control, number, member)                                                                   \
+    O::Field                                                                                                 \
+    {                                                                                                        \
+        key, control, K::Flag, 0, 1, "", "Chekcbox" #number, +[](O& o) { return &o.member; }, nullptr        \
+    }
+#define NUMBER(key, control, lo, hi, edit, member)                                                           \
+    O::Field                                                                                                 \
+    {                                                                                                        \
+        key, control, K::Number, lo, hi, edit, control, nullptr, +[](O& o) { return &o.member; }             \
+    }
+#define CHOICE(key, control, hi, member)                                                                     \
+    O::Field                                                                                                 \
+    {                                                                                                        \
+        key, control, K::Choice, 0, hi, "", "", nullptr, +[](O& o) { return &o.member; }                     \
+    }
 
 // clang-format off
 const std::array kFields{

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 #include <optional>
 #include <span>
@@ -53,8 +52,8 @@ struct GeneratorOptions
     GroupPreference triples;
     GroupPreference quads;
     bool preferNeighboursOfLastDraw = false;
-    bool avoidMonthNumbers = false;  // leaves 1..12 out of the pool
-    bool weakenDateNumbers = false;  // takes one entry of each of 1..31 out of the pool
+    bool avoidMonthNumbers = false; // leaves 1..12 out of the pool
+    bool weakenDateNumbers = false; // takes one entry of each of 1..31 out of the pool
 
     // The tips of one sheet among each other
     struct Overlap
@@ -125,8 +124,8 @@ struct GeneratorOptions
         Kind kind;
         int minimum;
         int maximum;
-        const char* edit;      // the edit field of an up-down, else ""
-        const char* stored;    // the settings value that keeps it, else ""
+        const char* edit;   // the edit field of an up-down, else ""
+        const char* stored; // the settings value that keeps it, else ""
         bool* (*flag)(GeneratorOptions&);
         int* (*number)(GeneratorOptions&);
 

@@ -1,6 +1,5 @@
 #include "generator/LuckyNumber.h"
 
-
 namespace LuckyNumber {
 
 QString propose(RandomSource& random)
@@ -27,7 +26,8 @@ std::optional<std::int32_t> parse(const QString& text)
     return std::int32_t(value);
 }
 
-bool ask(RandomSource& random, const MessageTable& messages, const std::function<QString(const QString&, const QString&, const QString&)>& input,
+bool ask(RandomSource& random, const MessageTable& messages,
+         const std::function<QString(const QString&, const QString&, const QString&)>& input,
          const std::function<void(const QString&)>& error)
 {
     const QString preset = propose(random);

@@ -8,7 +8,6 @@
 #include <functional>
 #include <optional>
 
-
 // The user seeds the random source with a lucky number, so that the next run can
 // be repeated. The range shown in the caption is a suggestion, not a check.
 namespace LuckyNumber {

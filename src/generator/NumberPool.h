@@ -1,9 +1,9 @@
 #pragma once
 
-#include "draws/Game.h"
-#include "statistics/StatisticSeries.h"
 #include "draws/DrawHistory.h"
+#include "draws/Game.h"
 #include "generator/GeneratorOptions.h"
+#include "statistics/StatisticSeries.h"
 
 #include <QString>
 #include <array>
@@ -46,7 +46,8 @@ public:
         bool checked = false;
         QString weight;
     };
-    using List = std::array<ListEntry, Game::MaxHighestNumber + 1>; // index 0 unused; up to the game's highest
+    using List =
+        std::array<ListEntry, Game::MaxHighestNumber + 1>; // index 0 unused; up to the game's highest
 
     static constexpr int MaxReviewWeight = 999;
 

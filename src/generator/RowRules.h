@@ -1,8 +1,8 @@
 #pragma once
 
+#include "draws/DrawHistory.h"
 #include "draws/Game.h"
 #include "generator/GeneratorOptions.h"
-#include "draws/DrawHistory.h"
 #include "tips/TipSheet.h"
 
 #include <array>
@@ -20,11 +20,11 @@ public:
 
     enum class Rule
     {
-        None,              // the candidate passes
-        OverlapWithSheet,  // shares too many or too few numbers with the tips settled so far
-        NoPair,            // a pair of neighbours is forced but missing
-        RunOfThree,        // three neighbours in a row
-        CrossSum,          // cross sum outside the range
+        None,             // the candidate passes
+        OverlapWithSheet, // shares too many or too few numbers with the tips settled so far
+        NoPair,           // a pair of neighbours is forced but missing
+        RunOfThree,       // three neighbours in a row
+        CrossSum,         // cross sum outside the range
         SharedWithLastDraw,
         SharedWithSecondLastDraw,
         SharedWithThirdLastDraw,
@@ -61,7 +61,7 @@ public:
     // Pairs of positions (i, j) with a[i] == b[j], empty cells excluded.
     static int sharedCount(const Row& a, const Row& b);
     static int primeCount(const Row& row);
-    std::uint64_t maskOf(const Row& row) const;
+    static std::uint64_t maskOf(const Row& row);
 
 private:
     Game m_game;

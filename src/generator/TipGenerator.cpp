@@ -69,7 +69,8 @@ struct RowGenerator
             c.pairForced = options.forcePair;
             if (hooks.candidate)
                 hooks.candidate(c);
-            if (rules.firstFailing(n, c.crossSum, options, &filters, statisticStart) != RowRules::Rule::None) {
+            if (rules.firstFailing(n, c.crossSum, options, &filters, statisticStart) !=
+                RowRules::Rule::None) {
                 n = {};
                 p = 0;
             }
@@ -84,7 +85,8 @@ struct RowGenerator
 
 QString statusLine(const MessageTable& messages, const Candidate& c)
 {
-    QString line = QString::number(c.row) + QLatin1Char('.') + messages.text(Msg::Tip) + QStringLiteral(":  ");
+    QString line =
+        QString::number(c.row) + QLatin1Char('.') + messages.text(Msg::Tip) + QStringLiteral(":  ");
     for (int i = 0; i < TipSheet::Cells; ++i) {
         if (i == 1)
             line += QLatin1Char(' ');
@@ -128,7 +130,8 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
     poolInputs.status = status;
     poolInputs.statistic = [&](NumberPool::Source source) {
         showPage("TabSheet5");
-        outcome.chart = computeStatistic(kindOf(source), {in.records, window, in.messages, sheet, chartTitle, in.game});
+        outcome.chart =
+            computeStatistic(kindOf(source), {in.records, window, in.messages, sheet, chartTitle, in.game});
         chartTitle = outcome.chart->title;
         if (hooks.chart)
             hooks.chart(*outcome.chart);

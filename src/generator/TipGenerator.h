@@ -10,7 +10,6 @@
 #include "tips/TipSheet.h"
 
 #include <QString>
-
 #include <functional>
 #include <optional>
 #include <vector>
@@ -42,11 +41,11 @@ struct Inputs
     GeneratorOptions options;
     TipSheet sheet;
     Game game;
-    double selectedDay = 0;    // the draw the tips are for is looked up from here
-    double startDay = 0;       // the statistics' start date
+    double selectedDay = 0; // the draw the tips are for is looked up from here
+    double startDay = 0;    // the statistics' start date
     bool mainDrawOnly = true;
-    CurrentDraw shown;         // the draw on display, which stays when there are no draws
-    QString chartTitle;        // the title on display, which a frequency with no draw keeps
+    CurrentDraw shown;  // the draw on display, which stays when there are no draws
+    QString chartTitle; // the title on display, which a frequency with no draw keeps
 };
 
 // What the window plugs in; every hook may be left empty (the command line leaves them all empty).
@@ -59,9 +58,9 @@ struct Hooks
     // statusLine() only now and then.
     std::function<void(const Candidate&)> candidate;
     std::function<void(const QString&)> status;
-    std::function<void(const QString&)> showPage;             // "TabSheet1", "TabSheet5"
-    std::function<void(const StatisticSeries&)> chart;        // a statistic the pool was built from
-    std::function<void(const TipSheet&)> rowSettled;          // the sheet after each row
+    std::function<void(const QString&)> showPage;      // "TabSheet1", "TabSheet5"
+    std::function<void(const StatisticSeries&)> chart; // a statistic the pool was built from
+    std::function<void(const TipSheet&)> rowSettled;   // the sheet after each row
     // The pool review: the list to show; on Recalculate the list is read back.
     std::function<ReviewAnswer(NumberPool::List&)> reviewPool;
 };

@@ -1,8 +1,8 @@
 #include "gui/ChartPage.h"
 
-#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
 #include "gui/BarChartView.h"
+#include "gui/LottoZahlen.h"
 
 #include <QDateEdit>
 #include <QFrame>

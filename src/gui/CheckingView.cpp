@@ -53,12 +53,14 @@ void attachChecking(LottoZahlen& window)
             window.guarded([&window, &s] {
                 s.ticketNumber = window.prompts().input(Ticket::inputCaption(s.messages),
                                                         Ticket::inputPrompt(s.messages), s.ticketNumber);
+                s.ticketComparison.reset();
                 window.tipPage().showTicket(Ticket::caption(s.messages, s.ticketNumber));
             });
         });
 
     connectClick(window, "SpeedButton11", [&window, &s] {
-        if (window.prompts().yesNo(s.messages.text(Msg::ClearAllQuestion), s.messages.text(Msg::ClearAllCaption)))
+        if (window.prompts().yesNo(s.messages.text(Msg::ClearAllQuestion),
+                                   s.messages.text(Msg::ClearAllCaption)))
             Actions::clearSheet(s);
     });
 

@@ -1,7 +1,7 @@
 #include "gui/DatabasePage.h"
 
-#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
+#include "gui/LottoZahlen.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -71,12 +71,15 @@ DatabasePage::DatabasePage(LottoZahlen& window, QWidget* parent)
     stop->setToolTip(QStringLiteral("Stoppt das Einlesen"));
     stop->setVisible(false);
     fileGrid->addWidget(stop, 0, 1);
-    fileGrid->addWidget(makeButton(fileBox, {"BitBtn2", "Datenbank neu anlegen",
-                                             "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
-                                             "Eingestellten Datum begonnen. Ein Datum bis 1956 ist möglich."}),
-                        0, 2);
-    fileGrid->addWidget(makeButton(fileBox, {"BitBtn8", "Eingeben", "manuelle eingaben der Ziehungsdaten."}), 0, 3);
-    fileGrid->addWidget(makeButton(fileBox, {"BitBtn6", "Löschen", "Löschen der aktuell angezeigten Ziehung"}), 0, 4);
+    fileGrid->addWidget(
+        makeButton(fileBox, {"BitBtn2", "Datenbank neu anlegen",
+                             "Beim neu anlegen der Datenbank, wird mit dem Einlesen bei dem "
+                             "Eingestellten Datum begonnen. Ein Datum bis 1956 ist möglich."}),
+        0, 2);
+    fileGrid->addWidget(makeButton(fileBox, {"BitBtn8", "Eingeben", "manuelle eingaben der Ziehungsdaten."}),
+                        0, 3);
+    fileGrid->addWidget(
+        makeButton(fileBox, {"BitBtn6", "Löschen", "Löschen der aktuell angezeigten Ziehung"}), 0, 4);
     layout->addWidget(fileBox);
 
     auto* statBox = new QGroupBox(QStringLiteral("Statistik"), this);
@@ -104,13 +107,15 @@ DatabasePage::DatabasePage(LottoZahlen& window, QWidget* parent)
     auto* historyBox = new QGroupBox(QStringLiteral("Historische Analyse"), this);
     historyBox->setObjectName(QStringLiteral("GroupBox4"));
     auto* historyLayout = new QVBoxLayout(historyBox);
-    historyLayout->addWidget(makeButton(historyBox, {"BitBtn9",
-                                                     "Historische Analyse der Parameter beginnenden mit oben "
-                                                     "gewähltem Datum",
-                                                     "Berechnung und Erfolg beginnend mit dem oben gewählten Datum"}));
     historyLayout->addWidget(
-        makeButton(historyBox, {"BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum", ""}));
-    auto* recompute = new QCheckBox(QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"), historyBox);
+        makeButton(historyBox, {"BitBtn9",
+                                "Historische Analyse der Parameter beginnenden mit oben "
+                                "gewähltem Datum",
+                                "Berechnung und Erfolg beginnend mit dem oben gewählten Datum"}));
+    historyLayout->addWidget(makeButton(
+        historyBox, {"BitBtn19", "Historische Analyse beginnend mit dem oben gewähltem Datum", ""}));
+    auto* recompute =
+        new QCheckBox(QStringLiteral("Neuberechnung  nur wenn ein 3er erzielt wurde"), historyBox);
     recompute->setObjectName(QStringLiteral("CheckBox31"));
     historyLayout->addWidget(recompute);
     layout->addWidget(historyBox);
@@ -171,7 +176,8 @@ HiddenDrawPage::HiddenDrawPage(LottoZahlen& window, Kind kind, QWidget* parent)
         Session& s = window.session();
         window.onRefresh([&s, label] {
             if (!s.encoreDigits.isEmpty())
-                label->setText(DrawDate::shortDayLine(s.current.date) + QStringLiteral("  ") + s.encoreDigits);
+                label->setText(DrawDate::shortDayLine(s.current.date) + QStringLiteral("  ") +
+                               s.encoreDigits);
         });
     }
     layout->addWidget(group, 1, 0, 1, 3);

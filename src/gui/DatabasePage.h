@@ -19,6 +19,10 @@ class HiddenDrawPage : public QWidget
 {
     Q_OBJECT
 public:
-    enum Kind { Super6, Encore };
+    enum Kind
+    {
+        Super6,
+        Encore
+    };
     HiddenDrawPage(LottoZahlen& window, Kind kind, QWidget* parent = nullptr);
 };

@@ -1,6 +1,6 @@
+#include "draws/DrawImport.h"
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
-#include "draws/DrawImport.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -20,7 +20,8 @@ void attachDraws(LottoZahlen& window)
                     s.setSelectedDate(s.today);
                     window.lookupAction();
                 }
-                window.setStatus(QStringLiteral("%1 %2 eingelesen").arg(count).arg(s.messages.text(Msg::Draws)));
+                window.setStatus(
+                    QStringLiteral("%1 %2 eingelesen").arg(count).arg(s.messages.text(Msg::Draws)));
             });
         });
     }

@@ -45,9 +45,9 @@ InternetPage::InternetPage(LottoZahlen& window, QWidget* parent)
     linkBox->setObjectName(QStringLiteral("GroupBox6"));
     auto* links = new QVBoxLayout(linkBox);
     const std::pair<const char*, QString> labels[] = {
-        {"Label52", WebLinks::ProductSite},   {"Label54", WebLinks::OperatorResults},
-        {"Label56", WebLinks::MakerSite},     {"Label1", WebLinks::OtherProduct1},
-        {"Label2", WebLinks::OtherProduct2},  {"Label3", WebLinks::LotteryInfo},
+        {"Label52", WebLinks::ProductSite},  {"Label54", WebLinks::OperatorResults},
+        {"Label56", WebLinks::MakerSite},    {"Label1", WebLinks::OtherProduct1},
+        {"Label2", WebLinks::OtherProduct2}, {"Label3", WebLinks::LotteryInfo},
         {"Label4", WebLinks::ProductSite},
     };
     for (const auto& [name, address] : labels) {
@@ -65,7 +65,7 @@ InternetPage::InternetPage(LottoZahlen& window, QWidget* parent)
 
 bool InternetPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // Label52Click: a link label opens its own caption.
+    // A link label opens its own caption.
     if (event->type() == QEvent::MouseButtonRelease)
         if (auto* label = qobject_cast<QLabel*>(watched))
             QDesktopServices::openUrl(QUrl(label->text()));

@@ -1,34 +1,33 @@
 #include "gui/LottoZahlen.h"
 
-#include "gui/Attach.h"
-#include "gui/InternetPage.h"
-#include "gui/WebLinks.h"
 #include "draws/Error.h"
+#include "gui/Attach.h"
 #include "gui/CalcPage.h"
 #include "gui/ChartPage.h"
 #include "gui/DatabasePage.h"
+#include "gui/InternetPage.h"
 #include "gui/LoEingab.h"
 #include "gui/MainUnit.h"
 #include "gui/SoundView.h"
 #include "gui/TipPage.h"
+#include "gui/WebLinks.h"
 #include "gui/Zahlenwahl.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QAction>
 #include <QActionGroup>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
-
 #include <exception>
 
 LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
@@ -100,9 +99,9 @@ void LottoZahlen::buildMenu()
     language->menuAction()->setObjectName(QStringLiteral("SpracheLanguageLangue1"));
     auto* group = new QActionGroup(language);
     const std::pair<const char*, const char*> languages[] = {
-        {"Deutsch1", "Deutsch"},         {"Englisch1", "Englisch"},   {"Franzsisch1", "Französisch"},
-        {"Spanisch1", "Spanisch"},       {"Trkisch1", "Türkisch"},     {"Russisch1", "Russisch"},
-        {"Polnisch1", "Polnisch"},       {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
+        {"Deutsch1", "Deutsch"},   {"Englisch1", "Englisch"},      {"Franzsisch1", "Französisch"},
+        {"Spanisch1", "Spanisch"}, {"Trkisch1", "Türkisch"},       {"Russisch1", "Russisch"},
+        {"Polnisch1", "Polnisch"}, {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
     };
     for (const auto& [name, caption] : languages) {
         auto* action = language->addAction(QString::fromUtf8(caption));
@@ -145,7 +144,8 @@ void LottoZahlen::buildPages()
     add(new ChartPage(*this), "TabSheet5", QStringLiteral("Diagramm"));
     add(new DatabasePage(*this), "TabSheet4", QStringLiteral("Datenbank"));
     add(new HiddenDrawPage(*this, HiddenDrawPage::Super6), "TabSheet11", QStringLiteral("Super6"));
-    auto* encore = add(new HiddenDrawPage(*this, HiddenDrawPage::Encore), "TabSheet12", QStringLiteral("ENCORE"));
+    auto* encore =
+        add(new HiddenDrawPage(*this, HiddenDrawPage::Encore), "TabSheet12", QStringLiteral("ENCORE"));
     encore->setProperty("tag", 8);
     add(new InternetPage(*this), "TabSheet3", QStringLiteral("Internet-Optionen"));
     m_pages->setTabVisible(4, false);

@@ -5,7 +5,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <functional>
 #include <vector>
 
@@ -26,8 +25,8 @@ class LottoZahlen : public QMainWindow
 public:
     struct Options
     {
-        QString home;              // ends with '/'
-        bool runStartUp = true;    // tests may drive the start-up themselves
+        QString home;           // ends with '/'
+        bool runStartUp = true; // tests may drive the start-up themselves
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -56,25 +55,24 @@ public:
     // Status bar panel 1 (the wide one), painted at once.
     void setStatus(const QString& text);
     QString statusText() const;
-    void showPage(const QString& pageName);   // e.g. "TabSheet5"
+    void showPage(const QString& pageName); // e.g. "TabSheet5"
     void openProductPage();
     void openHelp();
 
-    template <typename T>
-    T* control(const QString& name) const { return findChild<T*>(name); }
+    template <typename T> T* control(const QString& name) const { return findChild<T*>(name); }
 
     // Start-up: runs once when the window is first shown (or by tests).
     void startUp();
 
     // Settings hooks, filled by the settings binding; each runs inside start-up or closing.
-    std::function<void()> restoreGroups;           // check boxes, window size, language index, up-downs, edits
-    std::function<void()> loadLanguage;            // the stored language
+    std::function<void()> restoreGroups; // check boxes, window size, language index, up-downs, edits
+    std::function<void()> loadLanguage;  // the stored language
     std::function<void()> restoreTicketNumber;
     std::function<void()> restoreProxyAndStartDate;
     std::function<void()> saveSettings;
     // Operations that start-up runs, filled by their subsystems.
-    std::function<void()> lookupAction;            // SpeedButton5Click
-    std::function<void()> frequencyAction;         // SpeedButton2Click
+    std::function<void()> lookupAction;    // the draw bar's lookup button
+    std::function<void()> frequencyAction; // the frequency chart
 
 protected:
     void showEvent(QShowEvent* event) override;

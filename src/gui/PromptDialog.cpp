@@ -39,7 +39,8 @@ bool Prompts::yesNo(const QString& text, const QString& title)
     shown << text;
     if (auto a = takeAnswer())
         return *a == QLatin1String("yes");
-    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(m_parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 QString Prompts::input(const QString& caption, const QString& prompt, const QString& preset)
@@ -52,7 +53,8 @@ QString Prompts::input(const QString& caption, const QString& prompt, const QStr
     return ok ? text : preset;
 }
 
-QString Prompts::saveFileName(const QString& proposedPath, const QString& filter, const QString& defaultSuffix)
+QString Prompts::saveFileName(const QString& proposedPath, const QString& filter,
+                              const QString& defaultSuffix)
 {
     if (auto a = takeAnswer())
         return *a;
@@ -60,8 +62,9 @@ QString Prompts::saveFileName(const QString& proposedPath, const QString& filter
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.selectFile(proposedPath);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                     : QString();
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
 }
 
 QString Prompts::openFileName(const QString& directory, const QString& filter, const QString& defaultSuffix)
@@ -72,6 +75,7 @@ QString Prompts::openFileName(const QString& directory, const QString& filter, c
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(defaultSuffix);
-    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
-                                                                                     : QString();
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().first()
+               : QString();
 }

@@ -1,7 +1,7 @@
+#include "draws/Error.h"
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
 #include "session/SettingsStore.h"
-#include "draws/Error.h"
 
 #include <QCheckBox>
 #include <QtDebug>

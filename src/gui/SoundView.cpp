@@ -24,4 +24,3 @@ void SoundView::play(const QString& path)
     }
     m_effect->play();
 }
-

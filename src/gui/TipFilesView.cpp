@@ -1,6 +1,6 @@
+#include "draws/DrawDate.h"
 #include "gui/Attach.h"
 #include "gui/LottoZahlen.h"
-#include "draws/DrawDate.h"
 #include "tipfiles/TipFile.h"
 #include "tipfiles/TipPrintout.h"
 #include "tips/TipSheetOps.h"
@@ -59,8 +59,8 @@ void attachTipFiles(LottoZahlen& window)
 
     connectButton(window, "BitBtn7", [&window] {
         Session& s = window.session();
-        const QStringList lines =
-            TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.date), s.game(), s.messages.text(Msg::Tip));
+        const QStringList lines = TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.date), s.game(),
+                                                     s.messages.text(Msg::Tip));
         const QString path = s.home + QLatin1String(TipPrintout::FileName);
         TipPrintout::write(path, lines);
         QDesktopServices::openUrl(QUrl::fromLocalFile(path));

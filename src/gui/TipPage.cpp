@@ -278,7 +278,8 @@ void TipPage::buildRows(QWidget* area)
 
 void TipPage::cellChanged(int row, int col)
 {
-    // The cell rule at every change: what stays in a cell is 1..49 in canonical form or nothing.
+    // The cell rule at every change: what stays in a cell is a number of the game in canonical form or
+    // nothing.
     QLineEdit* cell = m_cells[row][col];
     const int value = TipSheet::cellValue(cell->text(), m_window.session().game());
     const QString canonical = TipSheet::cellText(value);
@@ -325,8 +326,8 @@ void TipPage::showSession()
     }
     m_drawLine->setText(m_window.drawLine());
     m_crossSum->setText(s.drawShown ? DrawHistory::crossSumLine(s.current) : QStringLiteral("QS: "));
-    if (const auto ticket = Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1))
-        showTicket(ticket->caption, ticket->red);
+    if (s.ticketComparison)
+        showTicket(s.ticketComparison->caption, s.ticketComparison->red);
     if (m_tipCount->value() != sheet.tipCount) {
         const QSignalBlocker block(m_tipCount);
         m_tipCount->setValue(sheet.tipCount);

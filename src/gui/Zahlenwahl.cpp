@@ -1,8 +1,8 @@
 #include "gui/Zahlenwahl.h"
 
+#include "draws/Error.h"
 #include "gui/PromptDialog.h"
 #include "session/Session.h"
-#include "draws/Error.h"
 
 #include <QCheckBox>
 #include <QEvent>
@@ -178,7 +178,7 @@ QString Zahlenwahl::statusText() const
 
 void Zahlenwahl::done(int result)
 {
-    // FormClose: whichever way the dialog closes, the animation ends with it.
+    // Whichever way the dialog closes, the animation ends with it.
     m_timer->stop();
     m_animation.stop();
     m_random->setText(randomCaption());

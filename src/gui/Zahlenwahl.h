@@ -43,7 +43,7 @@ public:
     ValueList list() const { return m_list; }
     Result execList();
 
-    // TippEdit: shows the row's numbers; the checked numbers when the user pressed OK.
+    // Single-tip mode: shows the row's numbers; the checked numbers when the user pressed OK.
     std::optional<NumberChecks> editTip(const TipSheet::Row& row, const QString& caption,
                                         const QString& captionAfter);
 

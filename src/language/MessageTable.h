@@ -71,7 +71,10 @@ class MessageTable
 public:
     MessageTable();
 
-    QString text(int index) const { return index >= 0 && index < m_texts.size() ? m_texts.at(index) : QString(); }
+    QString text(int index) const
+    {
+        return index >= 0 && index < m_texts.size() ? m_texts.at(index) : QString();
+    }
     QString text(Msg id) const { return text(int(id)); }
     void replaceAll(const QStringList& lines) { m_texts = lines; }
     int size() const { return int(m_texts.size()); }

@@ -76,6 +76,8 @@ int check(Session& s)
     const CheckSummary summary = checkSheet(s.sheet, s.current);
     s.tally = summary.tally;
     s.soundDue = s.soundDue || summary.soundDue;
+    if (auto ticket = Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1))
+        s.ticketComparison = std::move(ticket);
     return summary.best;
 }
 

@@ -48,7 +48,8 @@ TipGenerator::Outcome generate(Session& session, const TipGenerator::Hooks& hook
                                const std::function<void()>& drawFileMissing = {});
 
 // The tip search over the chart window; `shown` is told each draw after it became the current draw.
-TipSearch::Outcome search(Session& session, int threshold, const std::function<bool(const TipSearch::Stop&)>& goOn,
+TipSearch::Outcome search(Session& session, int threshold,
+                          const std::function<bool(const TipSearch::Stop&)>& goOn,
                           const std::function<void()>& shown = {});
 
 // Puts a flag back when the scope ends, whatever way it ends.

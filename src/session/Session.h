@@ -22,19 +22,19 @@ public:
     explicit Session(QString home = {});
 
     // Files
-    QString home;                                     // ends with '/'
+    QString home; // ends with '/'
     QString drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     QString soundName = QStringLiteral("yippee.wav");
     DrawFile drawFile() const { return DrawFile(home + drawFileName); }
 
     MessageTable messages;
-    int language = 0;                                 // interface language index (0 German)
+    int language = 0; // interface language index (0 German)
 
     // The clock and the dates the rules read
-    QDate today = QDate::currentDate();               // tests pin it
-    QDate selectedDate = QDate::currentDate();        // the draw bar's date picker
-    QDate startDate = QDate(2011, 5, 22);             // the statistics' start date
-    bool mainDrawOnly = true;                         // "Main Draw only"
+    QDate today = QDate::currentDate();        // tests pin it
+    QDate selectedDate = QDate::currentDate(); // the draw bar's date picker
+    QDate startDate = QDate(2011, 5, 22);      // the statistics' start date
+    bool mainDrawOnly = true;                  // "Main Draw only"
     Game game() const { return Game::classic(); }
 
     // Sets the selected date unless the picker refuses it (before its earliest date).
@@ -49,24 +49,27 @@ public:
     // The draw on the draw bar
     CurrentDraw current;
     DrawShownBy shownBy = DrawShownBy::Lookup;
-    bool drawShown = false;                           // false until a draw came onto the draw bar
-    QString encoreDigits;                             // known only after an arrow step
+    bool drawShown = false; // false until a draw came onto the draw bar
+    QString encoreDigits;   // known only after an arrow step
 
     // The ticket number and whether its ENCORE comparison is on
     QString ticketNumber;
     int compareTicket = 0;
-    int compareSuper6 = 0;                            // stored, read by nothing
+    // What the last check made of the ticket number and the ENCORE digits; cleared when the number is
+    // typed in, so the label shows the plain number until the next comparison.
+    std::optional<Ticket::Comparison> ticketComparison;
+    int compareSuper6 = 0; // stored, read by nothing
 
     // The tip sheet and its last complete check; a sheet being generated is not settled and not checked
     TipSheet sheet;
     bool sheetSettled = false;
     HitTally tally{};
-    bool soundDue = false;                            // a check reached three hits; the window plays it
+    bool soundDue = false; // a check reached three hits; the window plays it
 
     // Generator
     GeneratorOptions options;
     RandomSource random;
-    bool busy = false;                                // a long run handles events: no changes meanwhile
+    bool busy = false; // a long run handles events: no changes meanwhile
 
     // Proxy of the draw update ("Internet-Optionen")
     QString proxyHost;

@@ -1,8 +1,8 @@
 #include "session/SettingsStore.h"
 
-#include "session/Session.h"
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
+#include "session/Session.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -11,7 +11,6 @@
 #include <optional>
 #include <vector>
 
-
 enum class StatisticKind
 {
     Frequency,

@@ -56,8 +56,7 @@ QString noDrawsMessage()
 }
 
 StatisticSeries frequency(const std::vector<DrawRecord>& records, const StatisticWindow& window,
-                          const MessageTable& messages, const QString& previousTitle,
-                          const Game& game)
+                          const MessageTable& messages, const QString& previousTitle, const Game& game)
 {
     Counts counts{};
     qint64 draws = 0;
@@ -102,7 +101,7 @@ StatisticSeries groups(const std::vector<DrawRecord>& records, const StatisticWi
                        const MessageTable& messages, GroupSize groupSize, const Game& game)
 {
     const int size = int(groupSize);
-    // Starting numbers examined; a quad starting at 47 would need a 50, so it never counts.
+    // Starting numbers examined; a quad starting two below the highest number never completes.
     const int highest = game.highestNumber;
     const int lastStart = groupSize == GroupSize::Pairs ? highest - 1 : highest - 2;
     const int barCount = groupSize == GroupSize::Pairs     ? highest - 1
@@ -174,8 +173,9 @@ StatisticSeries crossSums(const std::vector<DrawRecord>& records, const Statisti
         s.bars.push_back({double(sum), double(sumCount[sum]), std::nullopt});
     s.setAutomaticBoundsFromBars();
     const double mean = roundHalfEven(double(sumOfCrossSums) / double(draws));
-    s.title = messages.text(Msg::CrossSumDistribution) + Blanks5 + messages.text(Msg::Draws) + QStringLiteral(": ") + number(double(draws)) +
-              Blanks4 + messages.text(Msg::CrossSumAxis) + QStringLiteral(": ") + number(mean);
+    s.title = messages.text(Msg::CrossSumDistribution) + Blanks5 + messages.text(Msg::Draws) +
+              QStringLiteral(": ") + number(double(draws)) + Blanks4 + messages.text(Msg::CrossSumAxis) +
+              QStringLiteral(": ") + number(mean);
     return s;
 }
 
@@ -221,8 +221,8 @@ StatisticSeries composition(const std::vector<DrawRecord>& records, const Statis
                                                   : Msg::EvenPerTip;
     const QString separator = kind == Composition::Primes ? QStringLiteral(". ") : QStringLiteral(".  ");
     s.title = messages.text(first) + QLatin1Char(' ') + number(double(draws)) + QLatin1Char(' ') +
-              messages.text(Msg::Draws) + separator + number(share) + QStringLiteral("% ") + messages.text(Msg(int(first) + 1)) +
-              QLatin1Char('.');
+              messages.text(Msg::Draws) + separator + number(share) + QStringLiteral("% ") +
+              messages.text(Msg(int(first) + 1)) + QLatin1Char('.');
     return s;
 }
 

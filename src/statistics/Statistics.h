@@ -1,9 +1,9 @@
 #pragma once
 
 #include "draws/DrawFile.h"
+#include "draws/DrawRecord.h"
 #include "draws/Error.h"
 #include "draws/Game.h"
-#include "draws/DrawRecord.h"
 #include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
 #include "tips/TipSheet.h"

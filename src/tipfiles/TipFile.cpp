@@ -106,4 +106,3 @@ void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, cons
 }
 
 } // namespace TipFile
-

@@ -30,4 +30,3 @@ QByteArray read(const QString& path);
 void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game);
 
 } // namespace TipFile
-

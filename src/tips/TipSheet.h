@@ -3,7 +3,6 @@
 #include "draws/Game.h"
 
 #include <QString>
-
 #include <array>
 
 // The twelve tips of the sheet. A cell is 0 (empty) or a number of the game; the cell rule keeps it so.
@@ -17,7 +16,12 @@ struct TipSheet
     // Number of the first edit field of each row; the fields of a row are consecutive.
     static constexpr std::array<int, Rows> FirstEdit{1, 8, 15, 22, 29, 42, 49, 57, 64, 71, 94, 101};
 
-    enum class Mark { None, Hit, Bonus }; // cell colour: window background, lime, yellow
+    enum class Mark
+    {
+        None,
+        Hit,
+        Bonus
+    }; // cell colour: window background, lime, yellow
 
     std::array<Row, Rows> cells{};
     std::array<bool, Rows> locked{};

@@ -26,8 +26,8 @@ struct ValueList
     // The weight as a number; text that is not a number counts as 0.
     int weightOf(int number) const;
 
-    // CheckBox1Click once the box shows its new state: a checked box gains one weight (loses one when
-    // minus is set, the right mouse button); a weight that is negative or not a number becomes "0", and
+    // A click on box `number` once the box shows its new state: a checked box gains one weight (loses one
+    // when minus is set, the right mouse button); a weight that is negative or not a number becomes "0", and
     // a weight of "0" deselects the box.
     void applyClick(int number, bool minus);
     QString statusLine(int number) const;

@@ -1,6 +1,6 @@
 #include "checking/CompleteCheck.h"
-#include "session/Actions.h"
 #include "checking/HitSound.h"
+#include "session/Actions.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,7 +93,7 @@ private slots:
         int total = 0;
         for (const auto& line : s.tally)
             total += line[0] + line[1];
-        QCOMPARE(total, 3);                                                  // the empty rows are not tallied
+        QCOMPARE(total, 3);  // the empty rows are not tallied
         QVERIFY(s.soundDue); // the row with 7 hits
     }
 
@@ -176,7 +176,8 @@ private slots:
         Session s = settled();
         QCOMPARE(Ticket::inputCaption(s.messages), QStringLiteral("Scheinnummer?"));
         QCOMPARE(Ticket::inputPrompt(s.messages), QStringLiteral("Schein Nr : "));
-        QCOMPARE(Ticket::caption(s.messages, QStringLiteral("7654321")), QStringLiteral("Schein Nr : 7654321"));
+        QCOMPARE(Ticket::caption(s.messages, QStringLiteral("7654321")),
+                 QStringLiteral("Schein Nr : 7654321"));
         QCOMPARE(Ticket::labelText(s.messages, QString()), QStringLiteral("Scheinnummer?"));
     }
 

@@ -44,7 +44,8 @@ private slots:
     void databaseWindowStartsAfterTheStartDate()
     {
         const QDate start(2015, 1, 3);
-        const DatabaseFilters onStart({Fixture::draw(start, {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd), true, Game::classic());
+        const DatabaseFilters onStart({Fixture::draw(start, {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd), true,
+                                      Game::classic());
         QVERIFY(onStart.neverHitSince({1, 2, 3, 4, 5, 6, 7}, 5, day(start), false));
         const DatabaseFilters after({Fixture::draw(start.addDays(1), {1, 2, 3, 4, 5, 6, 7}, 8)}, day(kEnd),
                                     true, Game::classic());
@@ -65,7 +66,8 @@ private slots:
         const std::vector<DrawRecord> extra{Fixture::draw(kEnd, {1, 2, 3, 4, 5, 11, 12}, 0)};
         QVERIFY(DatabaseFilters(extra, day(kEnd), true, Game::classic()).neverHitSince(tip, 5, 0, false));
         QVERIFY(!DatabaseFilters(extra, day(kEnd), false, Game::classic()).neverHitSince(tip, 5, 0, false));
-        QVERIFY(DatabaseFilters({}, day(kEnd), true, Game::classic()).neverHitSince(tip, 0, 0, false)); // empty window
+        QVERIFY(DatabaseFilters({}, day(kEnd), true, Game::classic())
+                    .neverHitSince(tip, 0, 0, false)); // empty window
     }
 
     // The bit-sliced scan against the hit rule itself, over many words of draws, windows and

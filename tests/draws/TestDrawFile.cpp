@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "draws/Error.h"
@@ -6,8 +7,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "../TestFiles.h"
 #include <unistd.h>
 
 namespace {

@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "draws/DrawImport.h"
@@ -7,11 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "../TestFiles.h"
-
 namespace {
-
-
 
 } // namespace
 

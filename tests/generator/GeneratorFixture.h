@@ -2,9 +2,9 @@
 
 // Small helpers shared by the generator tests: draw records and a home folder with a draw file.
 
-#include "session/Actions.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
+#include "session/Actions.h"
 #include "tips/RandomSource.h"
 
 #include <QTemporaryDir>

@@ -1,9 +1,8 @@
+#include "GeneratorFixture.h"
 #include "checking/HitRule.h"
 #include "generator/NumberPool.h"
 #include "generator/RowRules.h"
 #include "statistics/Statistics.h"
-
-#include "GeneratorFixture.h"
 
 #include <QTest>
 
@@ -29,7 +28,8 @@ private slots:
         QCOMPARE(frequency.bars.size(), std::size_t(52));
         QCOMPARE(frequency.bars[49].y, 1.0); // 50
         QCOMPARE(frequency.bars[51].y, 1.0); // 52
-        QCOMPARE(Statistics::frequency(m_draws, window(), m, {}, Game::classic()).bars.size(), std::size_t(49));
+        QCOMPARE(Statistics::frequency(m_draws, window(), m, {}, Game::classic()).bars.size(),
+                 std::size_t(49));
 
         const auto triples = Statistics::groups(m_draws, window(), m, Statistics::GroupSize::Triples, m_game);
         QCOMPARE(triples.bars.size(), std::size_t(50));
@@ -70,9 +70,12 @@ private slots:
         const TipSheet::Row runToTheTop{1, 8, 20, 30, 45, 51, 52};
         options.sharedWithDraw[0].max = 5;
         options.forcePair = true;
-        QCOMPARE(rules.firstFailing(runToTheTop, 207, options, nullptr, 0), RowRules::Rule::None); // 51, 52 pair
-        QCOMPARE(RowRules(Game::classic()).firstFailing(runToTheTop, 207, options, nullptr, 0),
-                 RowRules::Rule::NoPair); // 51 and 52 are no numbers of 7 of 49
+        QCOMPARE(rules.firstFailing(runToTheTop, 207, options, nullptr, 0),
+                 RowRules::Rule::None); // 51, 52 pair
+        RowRules withLockedRow(m_game);
+        withLockedRow.addSettled({45, 51, 52, 0, 0, 0, 0}); // a locked row reaching the top of the range
+        QCOMPARE(withLockedRow.firstFailing(runToTheTop, 207, options, nullptr, 0),
+                 RowRules::Rule::OverlapWithSheet); // shares 45, 51 and 52; the sheet allows two
         QCOMPARE(TipSheet::cellValue(QStringLiteral("52"), m_game), 52);
         QCOMPARE(TipSheet::cellValue(QStringLiteral("52"), Game::classic()), 0);
     }

@@ -1,5 +1,5 @@
-#include "language/MessageTable.h"
 #include "generator/NumberPool.h"
+#include "language/MessageTable.h"
 
 #include <QTest>
 #include <map>
@@ -66,7 +66,8 @@ private slots:
     void removals()
     {
         PoolRun run;
-        run.options.sharedWithDraw[0].on = true; // UpDown4 = 0: the last draw's main numbers go, not its bonus
+        run.options.sharedWithDraw[0].on =
+            true; // UpDown4 = 0: the last draw's main numbers go, not its bonus
         NumberPool pool = run.build();
         for (int v = 1; v <= 7; ++v)
             QCOMPARE(pool.count(v), 0);
@@ -123,7 +124,8 @@ private slots:
         PoolRun run;
         run.options.onlyPreferredNumbers = true; // only the preferred numbers
         run.options.set(option, 1);
-        run.options.preferFrequent.percent = run.options.preferRare.percent = run.options.preferOverdue.percent = percent;
+        run.options.preferFrequent.percent = run.options.preferRare.percent =
+            run.options.preferOverdue.percent = percent;
         run.statistics[NumberPool::Source::Frequency] = series(ys, 10, 40);
         run.statistics[NumberPool::Source::Overdue] = series(ys, 10, 40);
         const NumberPool pool = run.build();
@@ -137,8 +139,8 @@ private slots:
     {
         PoolRun run;
         run.options.onlyPreferredNumbers = true;
-        run.options.pairs.frequent = true;  // pairs above 7 (30 % below the maximum 10)
-        run.options.pairs.rare = true; // pairs above 0 up to 3, from the same statistic
+        run.options.pairs.frequent = true; // pairs above 7 (30 % below the maximum 10)
+        run.options.pairs.rare = true;     // pairs above 0 up to 3, from the same statistic
         // bar k stands for the pair k+1, k+2; the last bar is never examined
         run.statistics[NumberPool::Source::Pairs] = series({8, 7, 0, 3, 1, 10}, 0, 10);
         const NumberPool pool = run.build();

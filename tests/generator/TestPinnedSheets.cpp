@@ -18,8 +18,10 @@ class TestPinnedSheets : public QObject
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
         process.setProcessEnvironment(env);
-        process.start(QStringLiteral(NUMERANT_CLI_PATH), QStringList{QStringLiteral("--home"), m_home.path()} + args);
-        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        process.start(QStringLiteral(NUMERANT_CLI_PATH),
+                      QStringList{QStringLiteral("--home"), m_home.path()} + args);
+        if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+            process.exitCode() != 0)
             return "failed: " + process.readAllStandardError();
         return process.readAllStandardOutput().trimmed();
     }
@@ -28,7 +30,8 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_home.isValid());
-        QCOMPARE(run({QStringLiteral("import"), QStringLiteral(TEST_DATA_DIR "/draws-2018-2019.csv")}), QByteArray("73"));
+        QCOMPARE(run({QStringLiteral("import"), QStringLiteral(TEST_DATA_DIR "/draws-2018-2019.csv")}),
+                 QByteArray("73"));
     }
 
     void sheets_data()

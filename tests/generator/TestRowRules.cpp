@@ -1,7 +1,6 @@
+#include "GeneratorFixture.h"
 #include "checking/DatabaseFilters.h"
 #include "generator/RowRules.h"
-
-#include "GeneratorFixture.h"
 
 #include <QTest>
 
@@ -91,7 +90,8 @@ private slots:
         GeneratorOptions p;
         p.notInDatabase.on = p.lastDrawsShort.on = p.lastDrawsLong.on = false;
         for (const QString& option : options.split(QLatin1Char(','), Qt::SkipEmptyParts))
-            QVERIFY(p.set(option.section(QLatin1Char('='), 0, 0), option.section(QLatin1Char('='), 1).toInt()));
+            QVERIFY(
+                p.set(option.section(QLatin1Char('='), 0, 0), option.section(QLatin1Char('='), 1).toInt()));
         // Window of the database rules: one draw a week before the end, one 100 days before it.
         const std::vector<DrawRecord> records{
             Fixture::draw(kEnd.addDays(-100), {40, 41, 42, 43, 44, 45, 46}, 47),
@@ -106,7 +106,8 @@ private slots:
         int sum = 0;
         for (int v : candidate)
             sum += v;
-        QCOMPARE(rules.firstFailing(candidate, sum, p, &filters, DrawDate::fromQDate(QDate(2011, 5, 22))), failing);
+        QCOMPARE(rules.firstFailing(candidate, sum, p, &filters, DrawDate::fromQDate(QDate(2011, 5, 22))),
+                 failing);
     }
 
     void sharedCountCountsPairsOfPositions()

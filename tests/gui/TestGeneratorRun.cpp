@@ -164,8 +164,9 @@ private slots:
             s.options.crossSum.max = 21;
         }
         window().refresh();
-        const QStringList watched{"Edit1", "SpeedButton11", "SpeedButton5", "SpeedButton6", "SpeedButton16",
-                                  "CheckBox2", "UpDown7", "Losnummer", "Label28"};
+        const QStringList watched{"Edit1",        "SpeedButton11", "SpeedButton5",
+                                  "SpeedButton6", "SpeedButton16", "CheckBox2",
+                                  "UpDown7",      "Losnummer",     "Label28"};
         auto disabled = [&] {
             QStringList names;
             for (const QString& name : watched) {

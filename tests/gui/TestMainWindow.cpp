@@ -1,20 +1,17 @@
+#include "../TestFiles.h"
 #include "gui/LottoZahlen.h"
 
 #include <QAction>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QFile>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include "../TestFiles.h"
+#include <QUrl>
 
 namespace {
-
-
 
 } // namespace
 

@@ -1,6 +1,6 @@
+#include "draws/DrawDate.h"
 #include "gui/LottoZahlen.h"
 #include "session/SettingsStore.h"
-#include "draws/DrawDate.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(session.options.preferFrequent.on, true);
         QCOMPARE(session.options.overlapWithSheet.maxOn, false);
         QCOMPARE(session.options.sharedWithDraw[0].on, false);
-        QCOMPARE(session.options.sharedWithDraw[1].on, true);  // designed state kept
-        QCOMPARE(session.options.triples.frequent, false); // skipped
+        QCOMPARE(session.options.sharedWithDraw[1].on, true); // designed state kept
+        QCOMPARE(session.options.triples.frequent, false);    // skipped
         QCOMPARE(session.compareTicket, 0);
         QVERIFY(w->height() != 900);
 

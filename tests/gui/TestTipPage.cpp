@@ -1,5 +1,5 @@
-#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
+#include "gui/LottoZahlen.h"
 #include "gui/TipPage.h"
 #include "gui/Zahlenwahl.h"
 

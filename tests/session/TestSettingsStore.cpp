@@ -1,7 +1,7 @@
-#include "session/Session.h"
-#include "session/SettingsStore.h"
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
+#include "session/Session.h"
+#include "session/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "gui/LottoZahlen.h"
 #include "draws/DrawDate.h"
 #include "gui/BarChartView.h"
+#include "gui/LottoZahlen.h"
 
 #include <QAbstractButton>
 #include <QBarSet>

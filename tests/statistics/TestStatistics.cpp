@@ -1,6 +1,6 @@
-#include "session/Actions.h"
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
+#include "session/Actions.h"
 #include "statistics/StatisticRunner.h"
 #include "statistics/Statistics.h"
 
@@ -121,7 +121,8 @@ void TestStatistics::mainDrawFilter()
 {
     const std::vector<DrawRecord> records{draw(QDate(2020, 2, 1), {1, 2, 3, 4, 5, 6, 7}, 0)};
     MessageTable m;
-    const auto filtered = Statistics::frequency(records, window(true, true), m, QStringLiteral("old"), Game::classic());
+    const auto filtered =
+        Statistics::frequency(records, window(true, true), m, QStringLiteral("old"), Game::classic());
     QCOMPARE(y(filtered, 1), 0.0);
     QCOMPARE(filtered.title, QStringLiteral("old"));
     const auto all = Statistics::frequency(records, window(true, false), m, {}, Game::classic());
@@ -161,7 +162,8 @@ void TestStatistics::frequency()
 
 void TestStatistics::frequencyWithoutDraws()
 {
-    const auto s = Statistics::frequency({}, window(true), MessageTable(), QStringLiteral("vorher"), Game::classic());
+    const auto s =
+        Statistics::frequency({}, window(true), MessageTable(), QStringLiteral("vorher"), Game::classic());
     QCOMPARE(values(s), Bars(49, 0.0));
     QCOMPARE(s.axisMinimum, 0.0);
     QCOMPARE(s.axisMaximum, 0.0);
@@ -318,7 +320,10 @@ void TestStatistics::titles()
     Session s;
     s.startDate = Start;
     s.selectedDate = End;
-    QCOMPARE(computeStatistic(kind, {twoDraws(), s.window(true), s.messages, s.sheet, s.chart.title, s.game()}).title, title);
+    QCOMPARE(
+        computeStatistic(kind, {twoDraws(), s.window(true), s.messages, s.sheet, s.chart.title, s.game()})
+            .title,
+        title);
 }
 
 void TestStatistics::runnerReplacesChartAndKeepsCurrentDraw()

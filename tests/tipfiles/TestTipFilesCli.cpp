@@ -1,6 +1,6 @@
-#include "session/SettingsStore.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
+#include "session/SettingsStore.h"
 
 #include <QFile>
 #include <QJsonArray>

@@ -1,5 +1,5 @@
-#include "session/Session.h"
 #include "generator/LuckyNumber.h"
+#include "session/Session.h"
 #include "tips/RandomSource.h"
 
 #include <QTest>

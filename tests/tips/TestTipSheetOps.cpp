@@ -1,5 +1,5 @@
-#include "session/Actions.h"
 #include "checking/CompleteCheck.h"
+#include "session/Actions.h"
 #include "tips/TipSheetOps.h"
 
 #include <QTest>

@@ -16,10 +16,19 @@ namespace {
 
 constexpr int FieldCount = 1 + Game::NumbersPerDraw + 1; // date, numbers, bonus
 
+// A field as quoted in a message: cut short, control bytes (a NUL above all) written as \xHH so that
+// the message stays whole wherever it is printed.
 QString shown(const QByteArray& field)
 {
     constexpr int MaxShown = 40;
-    const QString text = QString::fromLatin1(field.left(MaxShown));
+    QString text;
+    for (const char c : field.left(MaxShown)) {
+        const auto byte = uchar(c);
+        if (byte < 0x20 || byte == 0x7F)
+            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        else
+            text += QChar(byte);
+    }
     return QLatin1Char('"') + text + (field.size() > MaxShown ? QStringLiteral("…\"") : QStringLiteral("\""));
 }
 
@@ -72,6 +81,8 @@ QString parseLine(const QByteArray& line, DrawRecord& record)
         return QStringLiteral("Feld 1 ist kein Datum tt.mm.jjjj: %1").arg(shown(fields[0]));
     record = DrawRecord{};
     record.datum = DrawDate::fromQDate(date);
+    if (!DrawFile::isSupportedDate(record.datum))
+        return QStringLiteral("Feld 1 liegt nicht zwischen 25.09.2009 und 31.12.2199: %1").arg(shown(fields[0]));
     for (int f = 1; f < FieldCount; ++f) {
         const auto value = wholeNumber(fields[f]);
         if (!value)
@@ -81,6 +92,14 @@ QString parseLine(const QByteArray& line, DrawRecord& record)
         else
             record.bonus = lowestByte(*value);
     }
+    // A repeated number would count twice as a hit.
+    for (int i = 0; i < Game::NumbersPerDraw; ++i)
+        for (int k = i + 1; k < Game::NumbersPerDraw; ++k)
+            if (record.zahlen[i] == record.zahlen[k])
+                return QStringLiteral("Feld %1 wiederholt die Zahl %2 aus Feld %3")
+                    .arg(k + 2)
+                    .arg(record.zahlen[k])
+                    .arg(i + 2);
     return {};
 }
 
@@ -89,6 +108,13 @@ QString parseLine(const QByteArray& line, DrawRecord& record)
 ParseResult parse(const QByteArray& text)
 {
     ParseResult result;
+    if (text.startsWith("\xFF\xFE") || text.startsWith("\xFE\xFF")) {
+        result.errorLine = 1;
+        result.error = QStringLiteral("die Datei ist in UTF-16 gespeichert (Byte-Order-Mark %1 am Anfang); "
+                                      "erwartet wird ASCII oder UTF-8")
+                           .arg(QString::fromLatin1(text.left(2).toHex(' ').toUpper()));
+        return result;
+    }
     QList<QByteArray> lines = text.split('\n');
     if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
         lines.first().remove(0, 3); // byte order mark written by some spreadsheet programs
@@ -99,15 +125,36 @@ ParseResult parse(const QByteArray& text)
     while (count > 0 && lines[count - 1].trimmed().isEmpty())
         --count;
 
+    const auto fail = [&result](qsizetype index, const QString& error) {
+        result.records.clear();
+        result.errorLine = int(index + 1);
+        result.error = error;
+        return result;
+    };
     result.records.reserve(size_t(count));
+    qsizetype mainDrawLine = -1; // index of the main draw on the date of the previous line
     for (qsizetype i = 0; i < count; ++i) {
         DrawRecord record;
         const QString error = parseLine(lines[i], record);
-        if (!error.isEmpty()) {
-            result.records.clear();
-            result.errorLine = int(i + 1);
-            result.error = error;
-            return result;
+        if (!error.isEmpty())
+            return fail(i, error);
+        // Lookup and the scans rely on the file being in date order. A date may hold one main draw
+        // followed by draws without bonus number (the extra draws of that evening).
+        if (!result.records.empty()) {
+            const DrawRecord& previous = result.records.back();
+            if (record.datum < previous.datum)
+                return fail(i, QStringLiteral("das Datum %1 liegt vor dem der Zeile davor (%2); die Ziehungen "
+                                              "müssen nach Datum aufsteigend sortiert sein")
+                                   .arg(DrawDate::format(record.datum), DrawDate::format(previous.datum)));
+            if (record.datum != previous.datum)
+                mainDrawLine = -1;
+        }
+        if (record.isMainDraw()) {
+            if (mainDrawLine >= 0)
+                return fail(i, QStringLiteral("zweite Ziehung mit Bonuszahl am %1 (die erste steht in Zeile %2)")
+                                   .arg(DrawDate::format(record.datum))
+                                   .arg(mainDrawLine + 1));
+            mainDrawLine = i;
         }
         result.records.push_back(record);
     }
@@ -134,6 +181,10 @@ int importFile(const QString& csvPath, const DrawFile& drawFile)
             QStringLiteral("Zeile %1 der Importdatei %2: %3\nDie Ziehungsdatei wurde nicht verändert.")
                 .arg(parsed.errorLine)
                 .arg(shownPath, parsed.error)};
+    if (parsed.records.empty())
+        throw FileError{QStringLiteral("Die Importdatei %1 enthält keine Ziehung.\nDie Ziehungsdatei wurde "
+                                       "nicht verändert.")
+                            .arg(shownPath)};
     drawFile.replaceAll(parsed.records);
     return int(parsed.records.size());
 }

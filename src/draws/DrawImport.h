@@ -25,11 +25,14 @@ struct ParseResult
 };
 
 // Lines may end in LF or CR LF; empty lines after the last draw are ignored, any other empty line
-// is an error, as is a header line.
+// is an error, as is a header line. Also refused, naming the line: a date outside 25.09.2009 to
+// 31.12.2199, a date before the previous line's, a second draw with bonus number on one date, a
+// number repeated within a draw, and a file in UTF-16 (line 1). A text without any line is no error
+// here; importFile refuses it.
 ParseResult parse(const QByteArray& text);
 
 // Reads and checks csvPath, then replaces the draw file with its draws in one atomic step.
 // Returns the number of draws imported. Throws FileError (naming the file, and the line when a
-// line is bad); the draw file is then unchanged.
+// line is bad; also for a file without any draw); the draw file is then unchanged.
 int importFile(const QString& csvPath, const DrawFile& drawFile);
 } // namespace DrawImport

@@ -2,6 +2,7 @@
 
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
+#include "draws/WriteFaults.h"
 #include "session/Session.h"
 
 #include <QDateTime>
@@ -246,11 +247,22 @@ void SettingsStore::commit()
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
+    const auto failure = [this](const QString& detail) { return FileError{detail + QStringLiteral(": ") + m_path}; };
+    const QString injected = QString::fromLocal8Bit(WriteFaults::failureText());
+    if (WriteFaults::stepFails())
+        throw failure(injected);
     if (!file.open(QIODevice::WriteOnly))
-        throw FileError{file.errorString() + QStringLiteral(": ") + m_path};
+        throw failure(file.errorString());
     const QByteArray bytes = serialize(m_values);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError{file.errorString() + QStringLiteral(": ") + m_path};
+    if (WriteFaults::stepFails())
+        throw failure(injected);
+    if (file.write(bytes) != bytes.size())
+        throw failure(file.errorString());
+    if (WriteFaults::stepFails())
+        throw failure(injected);
+    if (!file.commit())
+        throw failure(file.errorString());
+    WriteFaults::stepFails(); // after the rename: only a kill is of interest here
 }
 
 QByteArray SettingsStore::serialize(const QMap<QString, Value>& values)

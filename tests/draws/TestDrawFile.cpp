@@ -4,9 +4,13 @@
 #include "draws/Error.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <limits>
 #include <unistd.h>
 
 namespace {
@@ -50,10 +54,13 @@ private slots:
     void scanRule();
     void rewrite_data();
     void rewrite();
+    void insertDropsOldWednesdays();
     void trailingPartialRecordIgnored();
+    void absurdDatesSkipped_data();
+    void absurdDatesSkipped();
     void missingFileThrows();
-    void failedRewriteKeepsOldFile_data();
-    void failedRewriteKeepsOldFile();
+    void lockedFileRefused();
+    void readOnlyFolderKeepsOldFile();
 };
 
 void TestDrawFile::recordLayout()
@@ -79,7 +86,7 @@ void TestDrawFile::recordLayout()
     QCOMPARE(fileBytes(path), expected);
 
     // A record written by someone else, padding not zero: read field by field.
-    QByteArray foreign = QByteArray::fromHex("0000000000c2e140" // 36368.0 = 27.07.1999
+    QByteArray foreign = QByteArray::fromHex("000000002053e540" // 43673.0 = 27.07.2019
                                              "01020304053031"
                                              "00"
                                              "09000000000001"
@@ -88,7 +95,7 @@ void TestDrawFile::recordLayout()
     writeFile(path, foreign);
     const auto read = DrawFile(path).readAll();
     QCOMPARE(read.size(), size_t(1));
-    QCOMPARE(DrawDate::toQDate(read[0].datum), QDate(1999, 7, 27));
+    QCOMPARE(DrawDate::toQDate(read[0].datum), QDate(2019, 7, 27));
     QCOMPARE(read[0].zahlen, (std::array<std::uint8_t, 7>{1, 2, 3, 4, 5, 48, 49}));
     QCOMPARE(read[0].bonus, std::uint8_t(0));
     QVERIFY(!read[0].isMainDraw());
@@ -140,19 +147,19 @@ void TestDrawFile::rewrite_data()
     QTest::addColumn<QString>("operation"); // "insert DATE" puts a record with bonus 9; "delete DATE"
     QTest::addColumn<QStringList>("after");
 
-    const QStringList file{"28.05.1986:3", "04.06.1986:4", "10.06.2020:5", "10.06.2020:0", "12.06.2020:6"};
-    QTest::addRow("insert replaces every record of its date, drops old Wednesday")
-        << file << "insert 10.06.2020" << QStringList{"04.06.1986:4", "10.06.2020:9", "12.06.2020:6"};
+    const QStringList file{"04.06.2020:4", "10.06.2020:5", "10.06.2020:0", "12.06.2020:6"};
+    QTest::addRow("insert replaces every record of its date")
+        << file << "insert 10.06.2020" << QStringList{"04.06.2020:4", "10.06.2020:9", "12.06.2020:6"};
     QTest::addRow("insert goes in front of the first later record")
         << file << "insert 11.06.2020"
-        << QStringList{"04.06.1986:4", "10.06.2020:5", "10.06.2020:0", "11.06.2020:9", "12.06.2020:6"};
+        << QStringList{"04.06.2020:4", "10.06.2020:5", "10.06.2020:0", "11.06.2020:9", "12.06.2020:6"};
     QTest::addRow("insert after every record appends")
-        << file << "insert 13.06.2020" << QStringList{"28.05.1986:3", "04.06.1986:4", "10.06.2020:5",
-                                                      "10.06.2020:0", "12.06.2020:6", "13.06.2020:9"};
+        << file << "insert 13.06.2020"
+        << QStringList{"04.06.2020:4", "10.06.2020:5", "10.06.2020:0", "12.06.2020:6", "13.06.2020:9"};
     QTest::addRow("insert into an empty file")
         << QStringList{} << "insert 13.06.2020" << QStringList{"13.06.2020:9"};
     QTest::addRow("delete removes both records of a date")
-        << file << "delete 10.06.2020" << QStringList{"28.05.1986:3", "04.06.1986:4", "12.06.2020:6"};
+        << file << "delete 10.06.2020" << QStringList{"04.06.2020:4", "12.06.2020:6"};
     QTest::addRow("delete of a missing date keeps everything") << file << "delete 11.06.2020" << file;
 }
 
@@ -161,8 +168,6 @@ void TestDrawFile::rewrite()
     QFETCH(QStringList, before);
     QFETCH(QString, operation);
     QFETCH(QStringList, after);
-    QCOMPARE(day("28.05.1986").dayOfWeek(), int(Qt::Wednesday));
-    QCOMPARE(day("04.06.1986").dayOfWeek(), int(Qt::Wednesday));
 
     QTemporaryDir dir;
     const DrawFile file(dir.filePath(QStringLiteral("ZahlenMax.dat")));
@@ -173,7 +178,17 @@ void TestDrawFile::rewrite()
     else
         file.removeDate(DrawDate::fromQDate(DrawDate::parse(date)));
     QCOMPARE(describe(file.readAll()), after);
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZahlenMax.dat")});
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("ZahlenMax.dat")});
+}
+
+void TestDrawFile::insertDropsOldWednesdays()
+{
+    // Records this old are no longer read from the file, so the rule is seen on the records alone.
+    QCOMPARE(day("28.05.1986").dayOfWeek(), int(Qt::Wednesday));
+    QCOMPARE(day("04.06.1986").dayOfWeek(), int(Qt::Wednesday));
+    const auto out = DrawFile::withInserted(records({"28.05.1986:3", "04.06.1986:4", "12.06.2020:6"}),
+                                            records({"10.06.2020:9"}).front());
+    QCOMPARE(describe(out), (QStringList{"04.06.1986:4", "10.06.2020:9", "12.06.2020:6"}));
 }
 
 void TestDrawFile::trailingPartialRecordIgnored()
@@ -185,6 +200,45 @@ void TestDrawFile::trailingPartialRecordIgnored()
     QCOMPARE(DrawFile(path).readAll(), two);
     writeFile(path, QByteArray(31, '\x7f'));
     QVERIFY(DrawFile(path).readAll().empty());
+}
+
+void TestDrawFile::absurdDatesSkipped_data()
+{
+    QTest::addColumn<double>("datum");
+    QTest::addColumn<bool>("kept");
+
+    const double first = DrawDate::fromQDate(QDate(2009, 9, 25));
+    const double last = DrawDate::fromQDate(QDate(2199, 12, 31));
+    // clang-format off
+    QTest::addRow("first supported day") << first                                    << true;
+    QTest::addRow("last supported day")  << last                                     << true;
+    QTest::addRow("day before")          << first - 1                                << false;
+    QTest::addRow("day after")           << last + 1                                 << false;
+    QTest::addRow("zero")                << 0.0                                      << false;
+    QTest::addRow("NaN")                 << std::numeric_limits<double>::quiet_NaN() << false;
+    QTest::addRow("infinity")            << std::numeric_limits<double>::infinity()  << false;
+    QTest::addRow("minus infinity")      << -std::numeric_limits<double>::infinity() << false;
+    QTest::addRow("beyond any calendar") << 1e300                                    << false;
+    // clang-format on
+}
+
+void TestDrawFile::absurdDatesSkipped()
+{
+    QFETCH(double, datum);
+    QFETCH(bool, kept);
+
+    auto recs = records({"01.01.2020:1", "01.01.2020:0", "08.01.2020:2"});
+    recs[1].datum = datum;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZahlenMax.dat"));
+    writeFile(path, recs[0].toBytes() + recs[1].toBytes() + recs[2].toBytes());
+
+    const DrawFile::Contents contents = DrawFile(path).read();
+    QCOMPARE(contents.skipped, kept ? 0 : 1);
+    QCOMPARE(contents.records.size(), kept ? size_t(3) : size_t(2));
+    QCOMPARE(contents.records.front(), recs[0]);
+    QCOMPARE(contents.records.back(), recs[2]);
+    QCOMPARE(DrawFile(path).readAll(), contents.records);
 }
 
 void TestDrawFile::missingFileThrows()
@@ -202,56 +256,46 @@ void TestDrawFile::missingFileThrows()
     QVERIFY(DrawFile(path).readAll().empty());
 }
 
-void TestDrawFile::failedRewriteKeepsOldFile_data()
+void TestDrawFile::lockedFileRefused()
 {
-    QTest::addColumn<QString>("operation");
-    QTest::addColumn<QString>("blocker"); // a folder standing where the temporary file goes, or "read-only"
-
-    QTest::addRow("replace") << "replace"
-                             << "ZahlenMax.dat~";
-    QTest::addRow("insert") << "insert"
-                            << "ZahlenMax.dat~";
-    QTest::addRow("delete") << "delete"
-                            << "Zahlen.da~";
-    QTest::addRow("replace in read-only folder") << "replace"
-                                                 << "read-only";
-}
-
-void TestDrawFile::failedRewriteKeepsOldFile()
-{
-    QFETCH(QString, operation);
-    QFETCH(QString, blocker);
-
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("ZahlenMax.dat"));
     const DrawFile file(path);
     file.replaceAll(records({"01.01.2020:1", "08.01.2020:2"}));
     const QByteArray old = fileBytes(path);
 
-    const bool readOnly = blocker == QLatin1String("read-only");
-    if (readOnly) {
-        if (::geteuid() == 0)
-            QSKIP("root writes into read-only folders");
-        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
-    } else {
-        QVERIFY(QDir(dir.path()).mkdir(blocker));
-    }
-
-    bool thrown = false;
+    // Another writer holds the lock for longer than a writer waits.
+    QLockFile other(path + QStringLiteral(".lock"));
+    QVERIFY(other.tryLock(0));
+    QElapsedTimer timer;
+    timer.start();
     try {
-        if (operation == QLatin1String("replace"))
-            file.replaceAll(records({"15.01.2020:3"}));
-        else if (operation == QLatin1String("insert"))
-            file.insert(records({"01.01.2020:3"}).front());
-        else
-            file.removeDate(DrawDate::fromQDate(day("01.01.2020")));
+        file.insert(records({"15.01.2020:3"}).front());
+        QFAIL("written while another process held the lock");
     } catch (const FileError& e) {
-        thrown = true;
-        QVERIFY2(e.message.contains(QStringLiteral("~")) || readOnly, qPrintable(e.message));
+        QVERIFY2(e.message.contains(QStringLiteral("anderen Programm")), qPrintable(e.message));
+        QVERIFY2(e.message.contains(QStringLiteral("ZahlenMax.dat")), qPrintable(e.message));
     }
-    if (readOnly)
-        QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QVERIFY(thrown);
+    QVERIFY(timer.elapsed() >= DrawFile::LockWaitMs - 100);
+    QCOMPARE(fileBytes(path), old);
+
+    other.unlock();
+    file.insert(records({"15.01.2020:3"}).front());
+    QCOMPARE(describe(file.readAll()), (QStringList{"01.01.2020:1", "08.01.2020:2", "15.01.2020:3"}));
+}
+
+void TestDrawFile::readOnlyFolderKeepsOldFile()
+{
+    if (::geteuid() == 0)
+        QSKIP("root writes into read-only folders");
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("ZahlenMax.dat"));
+    const DrawFile file(path);
+    file.replaceAll(records({"01.01.2020:1", "08.01.2020:2"}));
+    const QByteArray old = fileBytes(path);
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+    QVERIFY_THROWS_EXCEPTION(FileError, file.replaceAll(records({"15.01.2020:3"})));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QCOMPARE(fileBytes(path), old);
 }
 

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 
 DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly,
-                                 const Game& game)
+                                 const Game& game, GameRules rules)
     : m_end(end)
     , m_game(game)
+    , m_rules(rules)
 {
     for (const DrawRecord& r : records) {
         if (r.datum > end || (mainDrawOnly && r.bonus == 0))
@@ -41,6 +43,15 @@ DatabaseFilters::DatabaseFilters(const std::vector<DrawRecord>& records, double 
         if (m_game.contains(n[Game::NumbersPerDraw]))
             m_bonus[std::size_t(n[Game::NumbersPerDraw]) * std::size_t(m_words) + word] |= bit;
     }
+}
+
+double DatabaseFilters::recentStart(int draws) const
+{
+    if (m_rules == GameRules::Classic)
+        return windowStart(m_end, draws);
+    if (draws >= m_count)
+        return -std::numeric_limits<double>::infinity();
+    return m_dates[std::size_t(m_count - draws - 1)];
 }
 
 double DatabaseFilters::windowStart(double end, int draws)

@@ -2,6 +2,7 @@
 
 #include "draws/DrawRecord.h"
 #include "draws/Game.h"
+#include "draws/GameEras.h"
 #include "tips/TipSheet.h"
 
 #include <cstdint>
@@ -16,7 +17,10 @@ class DatabaseFilters
 public:
     DatabaseFilters() = default;
     // The draws up to `end` (the selected date) that the main-draw filter lets through.
-    DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly, const Game& game);
+    // As played, "the last N draws" are the last N draws the filter lets through; classic counts them at
+    // two draws a week back from the end date.
+    DatabaseFilters(const std::vector<DrawRecord>& records, double end, bool mainDrawOnly, const Game& game,
+                    GameRules rules = GameRules::Classic);
 
     double end() const { return m_end; }
     int drawCount() const { return m_count; }
@@ -30,12 +34,15 @@ public:
     {
         return staysBelow(tip, threshold, startDate, bonusCounts);
     }
-    // The window of the last `draws` draws before the end date, counted at two draws a week.
+    // The window of the last `draws` draws up to the end date.
     bool neverHitInRecentDraws(const TipSheet::Row& tip, int threshold, int draws, bool bonusCounts) const
     {
-        return staysBelow(tip, threshold, windowStart(m_end, draws), bonusCounts);
+        return staysBelow(tip, threshold, recentStart(draws), bonusCounts);
     }
+    // Classic: the start of the window, counted at two draws a week back from the end date.
     static double windowStart(double end, int draws);
+    // The start (exclusive) of the window holding the last `draws` draws.
+    double recentStart(int draws) const;
 
 private:
     struct Window
@@ -50,6 +57,7 @@ private:
 
     double m_end = 0;
     Game m_game;
+    GameRules m_rules = GameRules::Classic;
     int m_count = 0;
     int m_words = 0;
     std::vector<double> m_dates;

@@ -29,29 +29,51 @@ QJsonArray numbersOf(const TipSheet::Row& row)
     return a;
 }
 
+QJsonObject gameOf(const Game& game)
+{
+    return QJsonObject{
+        {QStringLiteral("highest"), game.highestNumber},
+        {QStringLiteral("numbers"), game.numbersPerDraw},
+        {QStringLiteral("drawDays"), QJsonArray::fromStringList(GameEras::drawDayNames(game))}};
+}
+
 int runLookup(Cli::Context& context)
 {
     Session s = context.makeSession();
     s.sheetSettled = false;
+    const QStringList steps = context.args.values(QStringLiteral("--step"));
+    for (const QString& step : steps)
+        if (step != QLatin1String("previous") && step != QLatin1String("next"))
+            throw Cli::UsageError{QStringLiteral("--step takes previous or next: ") + step};
     lookupOrFail(context, s);
     context.args.finish();
+    // As the draw bar's arrows do, in the order given.
+    for (const QString& step : steps) {
+        if (step == QLatin1String("previous"))
+            Actions::previousDraw(s);
+        else
+            Actions::nextDraw(s);
+    }
     QJsonArray numbers;
     for (int n : s.current.numbers)
         numbers.append(n);
-    Cli::printJson(QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.date)},
-                               {QStringLiteral("numbers"), numbers},
-                               {QStringLiteral("bonus"), s.current.bonus},
-                               {QStringLiteral("position"), s.current.position},
-                               {QStringLiteral("drawLine"), DrawHistory::drawLine(s.current, s.shownBy)}});
+    Cli::printJson(
+        QJsonObject{{QStringLiteral("date"), DrawDate::format(s.current.date)},
+                    {QStringLiteral("numbers"), numbers},
+                    {QStringLiteral("bonus"), s.current.bonus},
+                    {QStringLiteral("position"), s.current.position},
+                    {QStringLiteral("drawLine"), DrawHistory::drawLine(s.current, s.shownBy)},
+                    {QStringLiteral("game"), gameOf(s.gameOn(DrawDate::toQDate(s.current.date)))}});
     return 0;
 }
 
 int runCheck(Cli::Context& context)
 {
     Session s = context.makeSession();
-    Cli::applyTipArgs(context.args, s);
     s.sheetSettled = false; // the lookup's own check is repeated below
     lookupOrFail(context, s);
+    // The tips are read for the game of the draw after the one they are checked against.
+    Cli::applyTipArgs(context.args, s);
     context.args.finish();
     s.sheetSettled = true;
     const int best = Actions::check(s);
@@ -87,7 +109,8 @@ int runCheck(Cli::Context& context)
     return 0;
 }
 
-const Cli::RegisterCommand lookupCommand("lookup", "lookup [--date dd.mm.yyyy]", runLookup);
+const Cli::RegisterCommand lookupCommand("lookup", "lookup [--date dd.mm.yyyy] [--step previous|next]...",
+                                         runLookup);
 const Cli::RegisterCommand checkCommand("check", "check [--date dd.mm.yyyy] --tip n1,...,n7 [--tip ...]",
                                         runCheck);
 

@@ -103,6 +103,8 @@ Session Context::makeSession() const
     Session s(home);
     // What the window showed when it was last closed; the command line never writes the store.
     StoredSettings::restoreAll(SettingsStore::openDefault(SettingsStore::Mode::ReadOnly), s);
+    if (gameRules)
+        s.gameRules = *gameRules;
     return s;
 }
 
@@ -162,7 +164,9 @@ void applyTipArgs(Args& args, Session& session)
         for (int r = 0; r < TipSheet::Rows; ++r)
             if (!session.sheet.locked[r])
                 session.sheet.clearRow(r);
-        TipFile::apply(bytes, session.sheet, session.ticketNumber, session.game());
+        const Game game = session.tipGame();
+        TipFile::checkRange(bytes, game);
+        TipFile::apply(bytes, session.sheet, session.ticketNumber, game);
         return;
     }
     if (tips.isEmpty())
@@ -170,7 +174,7 @@ void applyTipArgs(Args& args, Session& session)
     for (int r = 0; r < TipSheet::Rows; ++r)
         session.sheet.clearRow(r);
     for (int r = 0; r < tips.size(); ++r)
-        session.sheet.cells[r] = parseTip(tips[r], session.game());
+        session.sheet.cells[r] = parseTip(tips[r], session.tipGame());
 }
 
 } // namespace Cli

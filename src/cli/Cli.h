@@ -45,6 +45,7 @@ struct Context
 {
     QString home; // ends with '/'
     Args args;
+    std::optional<GameRules> gameRules; // --game: the game rules for this command only
     Session makeSession() const; // home set, today from the clock, stored settings applied when present
 };
 

@@ -64,7 +64,7 @@ int generateCommand(Cli::Context& context)
         if (!ok || row < 1 || row > TipSheet::Rows)
             throw Cli::UsageError{QStringLiteral("--lock R=n1,...,n7 with R 1..12: ") + lock};
         session.sheet.cells[std::size_t(row - 1)] =
-            Cli::parseTip(lock.section(QLatin1Char('='), 1), session.game());
+            Cli::parseTip(lock.section(QLatin1Char('='), 1), session.tipGame());
         session.sheet.locked[std::size_t(row - 1)] = true;
     }
     context.args.finish();

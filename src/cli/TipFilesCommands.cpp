@@ -24,7 +24,7 @@ int printCommand(Cli::Context& context)
         session.current.date = DrawDate::fromQDate(*date);
     }
     const QStringList lines = TipPrintout::lines(session.sheet, DrawDate::toQDate(session.current.date),
-                                                 session.game(), session.messages.text(Msg::Tip));
+                                                 session.gameRules, session.messages.text(Msg::Tip));
     const QString path = session.home + QLatin1String(TipPrintout::FileName);
     TipPrintout::write(path, lines);
     Cli::printLine(path);

@@ -11,7 +11,8 @@ namespace {
 
 void printUsage(FILE* to)
 {
-    QString text = QStringLiteral("usage: numerant-cli [--home DIR] COMMAND [OPTIONS]\n\ncommands:\n");
+    QString text = QStringLiteral(
+        "usage: numerant-cli [--home DIR] [--game played|classic] COMMAND [OPTIONS]\n\ncommands:\n");
     for (const auto& c : Cli::commands())
         text += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
     text += QStringLiteral("  --help\n\nExit codes: 0 success, 1 error, 2 wrong usage.\n");
@@ -35,10 +36,19 @@ int main(int argc, char** argv)
 
     QStringList args = app.arguments().mid(1);
     QString homeOverride;
-    if (!args.isEmpty() && args[0] == QLatin1String("--home")) {
+    std::optional<GameRules> gameRules;
+    while (!args.isEmpty() && (args[0] == QLatin1String("--home") || args[0] == QLatin1String("--game"))) {
         if (args.size() < 2)
-            return fail(2, QStringLiteral("--home needs a value"));
-        homeOverride = args[1];
+            return fail(2, args[0] + QStringLiteral(" needs a value"));
+        if (args[0] == QLatin1String("--home")) {
+            homeOverride = args[1];
+        } else if (args[1] == QLatin1String("played")) {
+            gameRules = GameRules::AsPlayed;
+        } else if (args[1] == QLatin1String("classic")) {
+            gameRules = GameRules::Classic;
+        } else {
+            return fail(2, QStringLiteral("--game takes played or classic: ") + args[1]);
+        }
         args = args.mid(2);
     }
     if (args.isEmpty()) {
@@ -59,7 +69,7 @@ int main(int argc, char** argv)
             continue;
         try {
             Cli::Context context{Home::resolve(homeOverride, QCoreApplication::applicationDirPath()),
-                                 Cli::Args(args)};
+                                 Cli::Args(args), gameRules};
             return command.run(context);
         } catch (const Cli::UsageError& e) {
             fail(2, e.message);

@@ -2,6 +2,8 @@
 
 #include "draws/DrawDate.h"
 
+#include <algorithm>
+
 CurrentDraw CurrentDraw::of(const DrawRecord& record, int position)
 {
     CurrentDraw d;
@@ -48,9 +50,23 @@ std::optional<CurrentDraw> lookup(const std::vector<DrawRecord>& records, double
     return CurrentDraw::of(records[index], int(index));
 }
 
-Step previous(const std::vector<DrawRecord>& records, double day, const Game& game, bool mainDrawOnly)
+Step previous(const std::vector<DrawRecord>& records, const CurrentDraw& current, double day, GameRules rules,
+              bool mainDrawOnly)
 {
-    const double wanted = day - game.daysBetweenDraws();
+    if (rules == GameRules::AsPlayed) {
+        if (records.empty())
+            return {};
+        int index = std::clamp(current.position, 0, int(records.size()) - 1);
+        int found = index;
+        while (--index >= 0) {
+            if (!mainDrawOnly || records[std::size_t(index)].isMainDraw()) {
+                found = index;
+                break;
+            }
+        }
+        return {CurrentDraw::of(records[std::size_t(found)], found), records[std::size_t(found)]};
+    }
+    const double wanted = day - GameEras::ClassicStepDays;
     Walk step;
     if (!records.empty()) {
         step.record = records.front();
@@ -79,16 +95,16 @@ double pickerDay(double drawDate, double previousDay)
     return date.isValid() && date >= DrawDate::earliestPickerDate() ? drawDate : previousDay;
 }
 
-ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day, const Game& game,
+ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day, GameRules rules,
                               bool mainDrawOnly, const CurrentDraw& shown)
 {
     ReferenceDraws r;
     const CurrentDraw last = lookup(records, day).value_or(shown);
     r.draws[0] = last;
     double stepDay = pickerDay(last.date, day);
-    r.draws[1] = previous(records, stepDay, game, mainDrawOnly).draw;
+    r.draws[1] = previous(records, last, stepDay, rules, mainDrawOnly).draw;
     stepDay = pickerDay(r.draws[1].date, stepDay);
-    r.draws[2] = previous(records, stepDay, game, mainDrawOnly).draw;
+    r.draws[2] = previous(records, r.draws[1], stepDay, rules, mainDrawOnly).draw;
     // The selected date is put back and looked up again.
     r.day = records.empty() ? day : pickerDay(last.date, day);
     return r;

@@ -2,6 +2,7 @@
 
 #include "draws/DrawRecord.h"
 #include "draws/Game.h"
+#include "draws/GameEras.h"
 
 #include <QString>
 #include <array>
@@ -42,24 +43,26 @@ struct Step
     DrawRecord record;
 };
 
-// "Previous": the draw dated one game step before the day (the newest draw when there is none).
-// "Next": the record after the current position. With mainDrawOnly, records without bonus are stepped
-// over towards the newer end. With no records the result is an all-zero draw, as the arrows always
-// showed it.
-Step previous(const std::vector<DrawRecord>& records, double day, const Game& game, bool mainDrawOnly);
+// "Previous" as played: the record before the current position (the oldest stays). Classic: the draw
+// dated one week before the day (the newest draw when there is none), then records without bonus
+// stepped over towards the newer end. "Next": the record after the current position. With
+// mainDrawOnly, records without bonus are stepped over (towards the older end when stepping back as
+// played). With no records the result is an all-zero draw, as the arrows always showed it.
+Step previous(const std::vector<DrawRecord>& records, const CurrentDraw& current, double day, GameRules rules,
+              bool mainDrawOnly);
 Step next(const std::vector<DrawRecord>& records, int position, bool mainDrawOnly);
 
 // The day a date picker keeps after a draw was shown: the draw's date unless the picker refuses it.
 double pickerDay(double drawDate, double previousDay);
 
-// The generator's reference draws: the lookup of the day, then two steps back, each from the date the
-// step before landed on. `shown` stands in for the lookup when there are no records.
+// The generator's reference draws: the lookup of the day, then two steps back, each from where the step
+// before landed. `shown` stands in for the lookup when there are no records.
 struct ReferenceDraws
 {
     std::array<CurrentDraw, 3> draws; // last, second-last, third-last
     double day = 0;                   // what the lookup left selected: the rules' end date
 };
-ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day, const Game& game,
+ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day, GameRules rules,
                               bool mainDrawOnly, const CurrentDraw& shown);
 
 // The line above the tips: "DDD dd.mm.yy", blanks, each number after two blanks; a step adds the

@@ -22,10 +22,6 @@ struct Game
 
     bool contains(int number) const { return number >= 1 && number <= highestNumber; }
     bool drawsOn(int weekday) const { return (drawDays >> weekday) & 1u; }
-    // Days from one draw to the same draw a week later divided by the draws a week: the step that a
-    // weekly game takes from draw to draw.
-    int daysBetweenDraws() const;
-
     static constexpr bool isPrime(int n)
     {
         if (n < 2)
@@ -38,11 +34,3 @@ struct Game
 
     bool operator==(const Game&) const = default;
 };
-
-inline int Game::daysBetweenDraws() const
-{
-    int perWeek = 0;
-    for (int d = Qt::Monday; d <= Qt::Sunday; ++d)
-        perWeek += drawsOn(d);
-    return perWeek == 1 ? 7 : 7 / (perWeek > 0 ? perWeek : 1);
-}

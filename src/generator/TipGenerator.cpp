@@ -113,11 +113,24 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
     GeneratorOptions options = in.options;
     const int budget = options.budget();
     const DrawHistory::ReferenceDraws reference =
-        DrawHistory::referenceDraws(in.records, in.selectedDay, in.game, in.mainDrawOnly, in.shown);
+        DrawHistory::referenceDraws(in.records, in.selectedDay, in.rules, in.mainDrawOnly, in.shown);
     outcome.selectedDay = reference.day;
+    const Game game = GameEras::forTipsAfter(DrawDate::toQDate(reference.draws[0].date), in.rules);
+    outcome.game = game;
 
     TipSheet& sheet = outcome.sheet;
     sheet = in.sheet;
+    for (int r = 0; r < TipSheet::Rows; ++r) {
+        if (!sheet.locked[std::size_t(r)])
+            continue;
+        for (int v : sheet.cells[std::size_t(r)])
+            if (v != 0 && !game.contains(v))
+                throw LockedRowOutOfRange(
+                    QStringLiteral("Der festgehaltene %1. Tipp enthält die Zahl %2, die es in %3 nicht gibt.")
+                        .arg(r + 1)
+                        .arg(v)
+                        .arg(GameEras::label(game)));
+    }
     clearUnlocked(sheet);
 
     StatisticWindow window{in.startDay, reference.day, true, in.mainDrawOnly};
@@ -125,13 +138,13 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
     NumberPool::Inputs poolInputs;
     poolInputs.options = &options;
     poolInputs.messages = &in.messages;
-    poolInputs.game = in.game;
+    poolInputs.game = game;
     poolInputs.draws = reference.draws;
     poolInputs.status = status;
     poolInputs.statistic = [&](NumberPool::Source source) {
         showPage("TabSheet5");
         outcome.chart =
-            computeStatistic(kindOf(source), {in.records, window, in.messages, sheet, chartTitle, in.game});
+            computeStatistic(kindOf(source), {in.records, window, in.messages, sheet, chartTitle, in.rules});
         chartTitle = outcome.chart->title;
         if (hooks.chart)
             hooks.chart(*outcome.chart);
@@ -142,12 +155,12 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
 
     if (options.reviewPool && hooks.reviewPool) {
         showPage("TabSheet1");
-        NumberPool::List list = pool.toList(in.game);
-        switch (hooks.reviewPool(list)) {
+        NumberPool::List list = pool.toList(game);
+        switch (hooks.reviewPool(list, game)) {
         case ReviewAnswer::Ok:
             break;
         case ReviewAnswer::Recalculate:
-            pool = NumberPool::rebuildFromList(list, in.game);
+            pool = NumberPool::rebuildFromList(list, game);
             break;
         case ReviewAnswer::Abort:
             outcome.end = End::ReviewAborted;
@@ -158,8 +171,8 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
     status(in.messages.text(Msg::GenerationStarted));
     showPage("TabSheet1");
 
-    const DatabaseFilters filters(in.records, reference.day, in.mainDrawOnly, in.game);
-    RowRules rules(in.game, reference.draws);
+    const DatabaseFilters filters(in.records, reference.day, in.mainDrawOnly, game, in.rules);
+    RowRules rules(game, reference.draws);
     RowGenerator generator{options, random, hooks, pool.entries(), rules, filters, in.startDay, budget};
     const bool poolUsable = pool.distinctNumbers() >= TipSheet::Cells;
     bool poolTooSmall = false;
@@ -170,7 +183,7 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
             // Taken as it stands; empty cells stay empty and share nothing with other rows.
             for (int i = 0; i < TipSheet::Cells; ++i) {
                 const int v = sheet.cells[std::size_t(r)][std::size_t(i)];
-                row[std::size_t(i)] = in.game.contains(v) ? v : 0;
+                row[std::size_t(i)] = game.contains(v) ? v : 0;
             }
         } else if (r < sheet.tipCount && generator.counter < budget && !generator.stopped) {
             if (poolUsable)

@@ -2,6 +2,8 @@
 
 #include "draws/DrawHistory.h"
 #include "draws/DrawRecord.h"
+#include "draws/Error.h"
+#include "draws/GameEras.h"
 #include "generator/GeneratorOptions.h"
 #include "generator/NumberPool.h"
 #include "language/MessageTable.h"
@@ -40,7 +42,7 @@ struct Inputs
     const MessageTable& messages;
     GeneratorOptions options;
     TipSheet sheet;
-    Game game;
+    GameRules rules = GameRules::Classic;
     double selectedDay = 0; // the draw the tips are for is looked up from here
     double startDay = 0;    // the statistics' start date
     bool mainDrawOnly = true;
@@ -62,7 +64,7 @@ struct Hooks
     std::function<void(const StatisticSeries&)> chart; // a statistic the pool was built from
     std::function<void(const TipSheet&)> rowSettled;   // the sheet after each row
     // The pool review: the list to show; on Recalculate the list is read back.
-    std::function<ReviewAnswer(NumberPool::List&)> reviewPool;
+    std::function<ReviewAnswer(NumberPool::List&, const Game&)> reviewPool;
 };
 
 enum class End
@@ -83,6 +85,13 @@ struct Outcome
     QString status;                       // the last status text
     std::optional<StatisticSeries> chart; // the last statistic computed for the pool
     double selectedDay = 0;               // what the run's lookup left selected
+    Game game;                            // the game of the draw the tips are for
+};
+
+// A locked row holds a number that the game of the run does not have.
+struct LockedRowOutOfRange : Error
+{
+    using Error::Error;
 };
 
 Outcome run(const Inputs& inputs, RandomSource& random, const Hooks& hooks = {});

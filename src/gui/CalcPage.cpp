@@ -209,6 +209,8 @@ void CalcPage::showSession()
                 buttons[index]->setChecked(true);
         }
     }
+    if (auto* rules = m_gameRules->button(m_window.session().gameRules == GameRules::Classic ? 1 : 0))
+        rules->setChecked(true);
     m_showing = false;
     applyCouplings(); // clamps stored values that break a coupling, and copies them back
 }
@@ -419,6 +421,26 @@ QWidget* CalcPage::buildAllgemein()
     page->addWidget(
         text(c, QStringLiteral("Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
                                "Einstellungen nicht alle Reihen berechnet werden konnten. ")));
+
+    // Which game the numbers and the draw rhythm follow.
+    auto* rules = new QGroupBox(QStringLiteral("Spielregeln"), c);
+    rules->setObjectName(QStringLiteral("RadioGroup5"));
+    auto* rulesLayout = new QVBoxLayout(rules);
+    m_gameRules = new QButtonGroup(rules);
+    const QString items[] = {QStringLiteral("wie gespielt (nach Datum)"),
+                             QStringLiteral("klassisch 7 aus 49, wöchentlich")};
+    for (int i = 0; i < 2; ++i) {
+        auto* radio = new QRadioButton(items[i], rules);
+        m_gameRules->addButton(radio, i);
+        rulesLayout->addWidget(radio);
+    }
+    connect(m_gameRules, &QButtonGroup::idToggled, this, [this](int id, bool on) {
+        if (on && !m_showing) {
+            m_window.session().gameRules = id == 1 ? GameRules::Classic : GameRules::AsPlayed;
+            m_window.refresh();
+        }
+    });
+    page->addWidget(rules);
     page->addStretch(1);
     return tab;
 }

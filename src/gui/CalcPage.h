@@ -4,6 +4,7 @@
 #include <map>
 
 class LottoZahlen;
+class QButtonGroup;
 class QCheckBox;
 class QSpinBox;
 class QTabWidget;
@@ -35,5 +36,6 @@ private:
     QTabWidget* m_pages = nullptr;
     std::map<QString, QCheckBox*> m_checks;
     std::map<QString, QSpinBox*> m_numbers;
+    QButtonGroup* m_gameRules = nullptr;
     bool m_showing = false;
 };

@@ -20,11 +20,12 @@ void editRow(LottoZahlen& window, int row)
 {
     Session& s = window.session();
     const QString caption = QStringLiteral("%1. ").arg(row + 1) + s.messages.text(Msg::Tip);
+    window.numberDialog().setGame(s.tipGame());
     const auto checked =
         window.numberDialog().editTip(s.sheet.cells[row], caption, s.messages.text(Msg::ChooseNumbers));
     if (!checked)
         return;
-    applyChecksToRow(s.sheet.cells[row], *checked, s.game());
+    applyChecksToRow(s.sheet.cells[row], *checked, s.tipGame());
     // The rows are shown sorted and coloured everywhere else, so the edited one is checked at once.
     Actions::check(s);
 }

@@ -52,14 +52,15 @@ private:
     unsigned m_calls = 0;
 };
 
-TipGenerator::ReviewAnswer reviewPool(LottoZahlen& window, NumberPool::List& list)
+TipGenerator::ReviewAnswer reviewPool(LottoZahlen& window, NumberPool::List& list, const Game& game)
 {
-    const int highest = window.session().game().highestNumber;
+    const int highest = game.highestNumber;
     ValueList values;
     values.highestNumber = highest;
     for (int v = 1; v <= highest; ++v)
         values.entries[std::size_t(v)] = {list[std::size_t(v)].checked, list[std::size_t(v)].weight};
     Zahlenwahl& dialog = window.numberDialog();
+    dialog.setGame(game);
     dialog.setList(values);
     switch (dialog.execList()) {
     case Zahlenwahl::Result::Ok:
@@ -123,7 +124,9 @@ void attachGenerator(LottoZahlen& window)
         hooks.showPage = [&window](const QString& page) { window.showPage(page); };
         hooks.chart = [&window](const StatisticSeries& chart) { window.session().chart = chart; };
         hooks.rowSettled = [&current](const TipSheet& sheet) { current.rowSettled(sheet); };
-        hooks.reviewPool = [&window](NumberPool::List& list) { return reviewPool(window, list); };
+        hooks.reviewPool = [&window](NumberPool::List& list, const Game& game) {
+            return reviewPool(window, list, game);
+        };
         Actions::generate(s, hooks,
                           [&window] { window.prompts().information(Actions::readDrawsFirstMessage()); });
     };

@@ -54,6 +54,7 @@ void attachSettings(LottoZahlen& window)
     window.restoreGroups = [&window, store] {
         StoredSettings::restoreGroup1(store(), window.session(), windowState(window));
         StoredSettings::restoreGroup2(store(), window.session());
+        StoredSettings::restoreGameRules(store(), window.session());
         // The hidden "Main Draw only" box copies itself into the session; keep it in step.
         if (auto* mainDrawOnly = window.control<QCheckBox>(QStringLiteral("CheckBox16")))
             mainDrawOnly->setChecked(window.session().mainDrawOnly);

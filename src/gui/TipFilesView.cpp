@@ -51,7 +51,9 @@ void attachTipFiles(LottoZahlen& window)
             const QByteArray bytes = TipFile::read(path);
             *lastFolder = QFileInfo(path).absolutePath();
             clearUnlocked(s.sheet);
-            TipFile::apply(bytes, s.sheet, s.ticketNumber, s.game());
+            const Game game = s.tipGame();
+            TipFile::checkRange(bytes, game);
+            TipFile::apply(bytes, s.sheet, s.ticketNumber, game);
         }
         if (window.lookupAction)
             window.lookupAction();
@@ -59,7 +61,7 @@ void attachTipFiles(LottoZahlen& window)
 
     connectButton(window, "BitBtn7", [&window] {
         Session& s = window.session();
-        const QStringList lines = TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.date), s.game(),
+        const QStringList lines = TipPrintout::lines(s.sheet, DrawDate::toQDate(s.current.date), s.gameRules,
                                                      s.messages.text(Msg::Tip));
         const QString path = s.home + QLatin1String(TipPrintout::FileName);
         TipPrintout::write(path, lines);

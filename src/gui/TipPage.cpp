@@ -1,5 +1,6 @@
 #include "gui/TipPage.h"
 
+#include "draws/DrawDate.h"
 #include "gui/LottoZahlen.h"
 #include "session/Actions.h"
 #include "tips/TipSheetOps.h"
@@ -151,6 +152,9 @@ TipPage::TipPage(LottoZahlen& window, QWidget* parent)
     m_drawLine->setFont(bold);
     m_crossSum = new QLabel(QStringLiteral("QS: "), this);
     m_crossSum->setObjectName(QStringLiteral("Label13"));
+    m_game = new QLabel(this);
+    m_game->setObjectName(QStringLiteral("LabelSpiel"));
+    m_game->setToolTip(QStringLiteral("Spielregeln der angezeigten Ziehung"));
     m_ticket = new ClickableLabel(QStringLiteral("Losnr."), this);
     m_ticket->setObjectName(QStringLiteral("Losnummer"));
     m_ticket->setToolTip(QStringLiteral("hier anklicken um die Scheinnummer einzugeben "));
@@ -161,6 +165,8 @@ TipPage::TipPage(LottoZahlen& window, QWidget* parent)
     bar->addWidget(next);
     bar->addSpacing(6);
     bar->addWidget(m_crossSum);
+    bar->addSpacing(6);
+    bar->addWidget(m_game);
     bar->addSpacing(6);
     bar->addWidget(m_ticket);
     centre->addLayout(bar);
@@ -281,7 +287,7 @@ void TipPage::cellChanged(int row, int col)
     // The cell rule at every change: what stays in a cell is a number of the game in canonical form or
     // nothing.
     QLineEdit* cell = m_cells[row][col];
-    const int value = TipSheet::cellValue(cell->text(), m_window.session().game());
+    const int value = TipSheet::cellValue(cell->text(), m_window.session().tipGame());
     const QString canonical = TipSheet::cellText(value);
     if (cell->text() != canonical)
         cell->setText(canonical);
@@ -326,6 +332,7 @@ void TipPage::showSession()
     }
     m_drawLine->setText(m_window.drawLine());
     m_crossSum->setText(s.drawShown ? DrawHistory::crossSumLine(s.current) : QStringLiteral("QS: "));
+    m_game->setText(s.drawShown ? GameEras::label(s.gameOn(DrawDate::toQDate(s.current.date))) : QString());
     if (s.ticketComparison)
         showTicket(s.ticketComparison->caption, s.ticketComparison->red);
     if (m_tipCount->value() != sheet.tipCount) {

@@ -53,6 +53,7 @@ private:
     std::array<QLabel*, TipSheet::Rows> m_crossSumLabels{};
     QLabel* m_drawLine = nullptr;
     QLabel* m_crossSum = nullptr;
+    QLabel* m_game = nullptr; // the game of the draw on the draw bar, e.g. "7 aus 50"
     ClickableLabel* m_ticket = nullptr;
     QSpinBox* m_tipCount = nullptr;
 };

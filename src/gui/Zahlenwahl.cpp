@@ -115,7 +115,7 @@ void Zahlenwahl::attach(Session& session, Prompts& prompts)
 {
     m_session = &session;
     m_prompts = &prompts;
-    setGame(session.game());
+    setGame(session.tipGame());
 }
 
 void Zahlenwahl::setGame(const Game& game)

@@ -59,7 +59,8 @@ LookupOutcome lookup(Session& s, bool createMissing)
 void previousDraw(Session& s)
 {
     const std::vector<DrawRecord> records = s.drawFile().readAll();
-    step(s, DrawHistory::previous(records, DrawDate::fromQDate(s.selectedDate), s.game(), s.mainDrawOnly));
+    step(s, DrawHistory::previous(records, s.current, DrawDate::fromQDate(s.selectedDate), s.gameRules,
+                                  s.mainDrawOnly));
 }
 
 void nextDraw(Session& s)
@@ -94,7 +95,8 @@ StatisticSeries runStatistic(Session& s, StatisticKind kind)
 {
     const std::vector<DrawRecord> records =
         readsDraws(kind) ? s.drawFile().readAll() : std::vector<DrawRecord>{};
-    s.chart = computeStatistic(kind, {records, s.window(true), s.messages, s.sheet, s.chart.title, s.game()});
+    s.chart =
+        computeStatistic(kind, {records, s.window(true), s.messages, s.sheet, s.chart.title, s.gameRules});
     return s.chart;
 }
 
@@ -115,7 +117,7 @@ TipGenerator::Outcome generate(Session& s, const TipGenerator::Hooks& hooks,
                                       s.messages,
                                       s.options,
                                       s.sheet,
-                                      s.game(),
+                                      s.gameRules,
                                       DrawDate::fromQDate(s.selectedDate),
                                       DrawDate::fromQDate(s.startDate),
                                       s.mainDrawOnly,

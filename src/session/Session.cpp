@@ -27,6 +27,12 @@ void Session::applyStartUpRules()
         proxyPort = QStringLiteral("80");
 }
 
+Game Session::tipGame() const
+{
+    const QDate drawDate = drawShown ? DrawDate::toQDate(current.date) : selectedDate;
+    return GameEras::forTipsAfter(drawDate, gameRules);
+}
+
 StatisticWindow Session::window(bool closedStart) const
 {
     StatisticWindow w;

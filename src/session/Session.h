@@ -4,6 +4,7 @@
 #include "draws/DrawFile.h"
 #include "draws/DrawHistory.h"
 #include "draws/Game.h"
+#include "draws/GameEras.h"
 #include "generator/GeneratorOptions.h"
 #include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
@@ -35,7 +36,13 @@ public:
     QDate selectedDate = QDate::currentDate(); // the draw bar's date picker
     QDate startDate = QDate(2011, 5, 22);      // the statistics' start date
     bool mainDrawOnly = true;                  // "Main Draw only"
-    Game game() const { return Game::classic(); }
+    GameRules gameRules = GameRules::AsPlayed; // "Spielregeln"
+    Game gameOn(const QDate& date) const { return GameEras::on(date, gameRules); }
+    // The game of the draw the sheet's tips are for: the next draw day after the draw on the draw bar
+    // (after the selected date while no draw was shown).
+    Game tipGame() const;
+    // What a stored or loaded sheet may hold before the draw it is for is known.
+    Game widestGame() const { return GameEras::widest(gameRules); }
 
     // Sets the selected date unless the picker refuses it (before its earliest date).
     void setSelectedDate(const QDate& date);

@@ -247,7 +247,9 @@ void SettingsStore::commit()
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
-    const auto failure = [this](const QString& detail) { return FileError{detail + QStringLiteral(": ") + m_path}; };
+    const auto failure = [this](const QString& detail) {
+        return FileError{detail + QStringLiteral(": ") + m_path};
+    };
     const QString injected = QString::fromLocal8Bit(WriteFaults::failureText());
     if (WriteFaults::stepFails())
         throw failure(injected);
@@ -333,6 +335,7 @@ std::optional<std::pair<int, int>> tipCell(int edit)
     return std::nullopt;
 }
 
+const QString GameRulesKey = QStringLiteral("Spielregeln");
 constexpr int TipCountUpDown = 8;
 constexpr int UpDownCount = 21;
 constexpr int Edit36UpDown = 6; // Edit36 is the edit of UpDown6
@@ -415,7 +418,8 @@ void restoreGroup2(const SettingsStore& store, Session& session)
             const QString text = store.readText(name);
             const int edit = name.mid(4).toInt();
             if (auto cell = tipCell(edit)) {
-                session.sheet.cells[cell->first][cell->second] = TipSheet::cellValue(text, session.game());
+                session.sheet.cells[cell->first][cell->second] =
+                    TipSheet::cellValue(text, session.widestGame());
             } else {
                 bool ok = false;
                 const int v = text.trimmed().toInt(&ok);
@@ -457,10 +461,24 @@ void restoreProxyAndStartDate(const SettingsStore& store, Session& session)
     }
 }
 
+void restoreGameRules(const SettingsStore& store, Session& session)
+{
+    try {
+        if (store.exists(GameRulesKey)) {
+            const int rules = store.readInteger(GameRulesKey);
+            if (rules == 0 || rules == 1)
+                session.gameRules = rules == 0 ? GameRules::AsPlayed : GameRules::Classic;
+        }
+    } catch (const SettingsStore::ReadError&) {
+        // the default stays
+    }
+}
+
 void restoreAll(const SettingsStore& store, Session& session)
 {
     restoreGroup1(store, session);
     restoreGroup2(store, session);
+    restoreGameRules(store, session);
     restoreTicketNumber(store, session);
     restoreProxyAndStartDate(store, session);
     session.applyStartUpRules();
@@ -485,6 +503,7 @@ void save(SettingsStore& store, const Session& session, const WindowState& windo
         store.writeInteger(QStringLiteral("width"), window.normalSize->width());
     }
     store.writeInteger(QStringLiteral("Sprache"), session.language);
+    store.writeInteger(GameRulesKey, session.gameRules == GameRules::Classic ? 1 : 0);
     for (int n = 1; n <= UpDownCount; ++n) {
         const QString name = QStringLiteral("UpDown%1").arg(n);
         store.writeInteger(name, n == TipCountUpDown ? session.sheet.tipCount

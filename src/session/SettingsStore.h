@@ -120,6 +120,8 @@ const QStringList& editNames();
 void restoreGroup1(const SettingsStore& store, Session& session, const WindowState& window = {});
 void restoreGroup2(const SettingsStore& store, Session& session);
 void restoreTicketNumber(const SettingsStore& store, Session& session); // an unreadable value is skipped
+// "Spielregeln": 0 as played, 1 classic; anything else keeps the default.
+void restoreGameRules(const SettingsStore& store, Session& session);
 void restoreProxyAndStartDate(const SettingsStore& store, Session& session);
 // Every step in start-up order, with start-up's rule for a start date within the last seven days.
 void restoreAll(const SettingsStore& store, Session& session);

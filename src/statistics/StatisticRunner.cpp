@@ -1,5 +1,6 @@
 #include "statistics/StatisticRunner.h"
 
+#include "draws/DrawDate.h"
 #include "statistics/Statistics.h"
 
 namespace {
@@ -57,6 +58,24 @@ bool readsDraws(StatisticKind kind)
     return kind != StatisticKind::TipDistribution;
 }
 
+std::optional<std::pair<Game, Game>> gamesInWindow(const std::vector<DrawRecord>& records,
+                                                   const StatisticWindow& window, GameRules rules)
+{
+    const DrawRecord* first = nullptr;
+    const DrawRecord* newest = nullptr;
+    for (const DrawRecord& r : records) {
+        if (!window.accepts(r))
+            continue;
+        if (!first)
+            first = &r;
+        newest = &r;
+    }
+    if (!first)
+        return std::nullopt;
+    return std::pair{GameEras::on(DrawDate::toQDate(first->datum), rules),
+                     GameEras::on(DrawDate::toQDate(newest->datum), rules)};
+}
+
 StatisticSeries computeStatistic(StatisticKind kind, const StatisticInputs& in)
 {
     using namespace Statistics;
@@ -64,27 +83,44 @@ StatisticSeries computeStatistic(StatisticKind kind, const StatisticInputs& in)
     window.closedStart = usesClosedStart(kind);
     const std::vector<DrawRecord>& records = in.records;
     const MessageTable& m = in.messages;
+    const auto games = gamesInWindow(records, window, in.rules);
+    const QDate end = DrawDate::toQDate(window.end);
+    const Game game = games ? games->second : GameEras::on(end, in.rules);
+
+    StatisticSeries series;
     switch (kind) {
     case StatisticKind::Frequency:
-        return frequency(records, window, m, in.previousTitle, in.game);
+        series = frequency(records, window, m, in.previousTitle, game);
+        break;
     case StatisticKind::Overdue:
-        return overdue(records, window, m, in.game);
+        series = overdue(records, window, m, game);
+        break;
     case StatisticKind::Pairs:
-        return groups(records, window, m, GroupSize::Pairs, in.game);
+        series = groups(records, window, m, GroupSize::Pairs, game);
+        break;
     case StatisticKind::Triples:
-        return groups(records, window, m, GroupSize::Triples, in.game);
+        series = groups(records, window, m, GroupSize::Triples, game);
+        break;
     case StatisticKind::Quads:
-        return groups(records, window, m, GroupSize::Quads, in.game);
+        series = groups(records, window, m, GroupSize::Quads, game);
+        break;
     case StatisticKind::CrossSums:
-        return crossSums(records, window, m);
+        series = crossSums(records, window, m);
+        break;
     case StatisticKind::Primes:
-        return composition(records, window, m, Composition::Primes);
+        series = composition(records, window, m, Composition::Primes);
+        break;
     case StatisticKind::Odd:
-        return composition(records, window, m, Composition::Odd);
+        series = composition(records, window, m, Composition::Odd);
+        break;
     case StatisticKind::Even:
-        return composition(records, window, m, Composition::Even);
+        series = composition(records, window, m, Composition::Even);
+        break;
     case StatisticKind::TipDistribution:
-        return tipDistribution(in.sheet, m, in.game);
+        return tipDistribution(in.sheet, m, GameEras::forTipsAfter(end, in.rules));
     }
-    return {};
+    if (games && games->first != games->second)
+        series.title += QStringLiteral("   (") + GameEras::label(games->first) + QStringLiteral(" und ") +
+                        GameEras::label(games->second) + QLatin1Char(')');
+    return series;
 }

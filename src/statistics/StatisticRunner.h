@@ -2,7 +2,7 @@
 
 #include "draws/DrawFile.h"
 #include "draws/DrawRecord.h"
-#include "draws/Game.h"
+#include "draws/GameEras.h"
 #include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
 #include "tips/TipSheet.h"
@@ -36,8 +36,9 @@ bool usesClosedStart(StatisticKind kind);
 bool readsDraws(StatisticKind kind);
 
 // What a statistic reads: the draws of one file read, the window of the chart (its start is made closed
-// or open by the statistic), the texts, the sheet (for the tip distribution) and the previous chart's
-// title (which the frequency keeps when it finds no draw).
+// or open by the statistic), the texts, the sheet (for the tip distribution), the previous chart's
+// title (which the frequency keeps when it finds no draw) and the rules that say which game a draw
+// belongs to.
 struct StatisticInputs
 {
     const std::vector<DrawRecord>& records;
@@ -45,8 +46,14 @@ struct StatisticInputs
     const MessageTable& messages;
     const TipSheet& sheet;
     QString previousTitle;
-    Game game;
+    GameRules rules = GameRules::Classic;
 };
 
-// Throws StatisticError when the statistic has nothing to divide by.
+// The number statistics show bars 1..N of the game of the newest draw they count (as played, every
+// number of every counted draw counts); a window that spans two games says so in the title. Throws
+// StatisticError when the statistic has nothing to divide by.
 StatisticSeries computeStatistic(StatisticKind kind, const StatisticInputs& inputs);
+
+// The games of the first and the newest draw the window lets through; nothing when it lets none.
+std::optional<std::pair<Game, Game>> gamesInWindow(const std::vector<DrawRecord>& records,
+                                                   const StatisticWindow& window, GameRules rules);

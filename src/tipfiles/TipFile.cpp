@@ -105,4 +105,20 @@ void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, cons
         ticketNumber = QString::fromLatin1(lines[TipSheet::Rows]);
 }
 
+void checkRange(const QByteArray& bytes, const Game& game)
+{
+    const QList<QByteArray> lines = bytes.split('\n');
+    for (int r = 0; r < std::min<int>(int(lines.size()), TipSheet::Rows); ++r) {
+        for (const QByteArray& text : lines[r].trimmed().split(',')) {
+            bool ok = false;
+            const int v = text.trimmed().toInt(&ok);
+            if (ok && v > game.highestNumber)
+                throw Error(QStringLiteral("Tipp %1 der Datei enthält die Zahl %2, die es in %3 nicht gibt.")
+                                .arg(r + 1)
+                                .arg(v)
+                                .arg(GameEras::label(game)));
+        }
+    }
+}
+
 } // namespace TipFile

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draws/GameEras.h"
 #include "tips/TipSheet.h"
 
 #include <QByteArray>
@@ -28,5 +29,9 @@ QByteArray read(const QString& path);
 // cell rule; a line after the twelfth becomes the ticket number. Clearing the unlocked rows first is
 // the caller's step.
 void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game);
+
+// Throws Error naming the row when a cell of the file holds a whole number the game does not have,
+// so that a tip of a larger game is not loaded with that number silently dropped.
+void checkRange(const QByteArray& bytes, const Game& game);
 
 } // namespace TipFile

@@ -7,10 +7,10 @@
 
 namespace TipPrintout {
 
-QStringList lines(const TipSheet& sheet, const QDate& drawDate, const Game& game, const QString& tippWord,
+QStringList lines(const TipSheet& sheet, const QDate& drawDate, GameRules rules, const QString& tippWord,
                   const QLocale& locale)
 {
-    const QDate next = drawDate.addDays(game.daysBetweenDraws());
+    const QDate next = GameEras::nextDrawDay(drawDate, rules);
     QStringList out;
     out << QStringLiteral("Torvanes Numerant Tipp für ") +
                locale.dayName(next.dayOfWeek(), QLocale::LongFormat) + QLatin1Char(' ') +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "draws/GameEras.h"
 #include "tips/TipSheet.h"
 
 #include <QByteArray>
@@ -16,7 +17,7 @@ inline constexpr const char* FileName = "Tipp.txt";
 // drawDate is the loaded draw's date; the header shows the game's next draw after it, with the locale's
 // long weekday name. tippWord is the message text "Tipp". A row with its first cell filled and another
 // cell empty cannot be listed: FileError names the row and nothing is produced.
-QStringList lines(const TipSheet& sheet, const QDate& drawDate, const Game& game, const QString& tippWord,
+QStringList lines(const TipSheet& sheet, const QDate& drawDate, GameRules rules, const QString& tippWord,
                   const QLocale& locale = QLocale());
 
 QByteArray encode(const QStringList& lines);

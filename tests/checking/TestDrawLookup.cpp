@@ -34,6 +34,7 @@ class TestDrawLookup : public QObject
     Session sessionWith(const std::vector<DrawRecord>& records)
     {
         Session s(m_dir.path() + QLatin1Char('/'));
+        s.gameRules = GameRules::Classic; // steps by date, one week back
         s.drawFile().replaceAll(records);
         s.sheetSettled = true;
         s.sheet.cells[0] = {5, 12, 19, 1, 2, 3, 4};

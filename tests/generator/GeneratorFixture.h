@@ -64,6 +64,7 @@ struct Home
         session.setSelectedDate(records.empty() ? session.today : DrawDate::toQDate(records.back().datum));
         session.setStartDate(QDate(2011, 5, 22));
         session.sheetSettled = true;
+        session.gameRules = GameRules::Classic; // weekly draws of 7 of 49
     }
 };
 

@@ -184,7 +184,7 @@ private slots:
         s.status = QStringLiteral("vorher");
         int boxZeroChecked = 0;
         TipGenerator::Hooks hooks;
-        hooks.reviewPool = [&](NumberPool::List& list) {
+        hooks.reviewPool = [&](NumberPool::List& list, const Game&) {
             boxZeroChecked = int(list[0].checked); // the list arrives with box 0 unused
             return TipGenerator::ReviewAnswer::Abort;
         };
@@ -212,7 +212,7 @@ private slots:
         s.options.crossSum.min = 21;
         s.options.reviewPool = true;
         TipGenerator::Hooks hooks;
-        hooks.reviewPool = [](NumberPool::List& list) {
+        hooks.reviewPool = [](NumberPool::List& list, const Game&) {
             for (int v = 1; v <= 49; ++v)
                 list[std::size_t(v)] = {v <= 7, QStringLiteral("1")};
             return TipGenerator::ReviewAnswer::Recalculate;

@@ -69,7 +69,7 @@ private slots:
         s.writeInteger(QStringLiteral("UpDown8"), 9);
         s.writeInteger(QStringLiteral("UpDown12"), 500); // clamped to 75
         s.writeText(QStringLiteral("Edit1"), QStringLiteral("07"));
-        s.writeText(QStringLiteral("Edit2"), QStringLiteral("50"));
+        s.writeText(QStringLiteral("Edit2"), QStringLiteral("53")); // no game has 53
         s.writeText(QStringLiteral("Edit3"), QStringLiteral("x"));
         s.writeText(QStringLiteral("Edit107"), QStringLiteral("49"));
         s.writeText(QStringLiteral("Edit36"), QStringLiteral("6"));

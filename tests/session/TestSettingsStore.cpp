@@ -201,6 +201,7 @@ private slots:
         saved.startDate = QDate(2015, 1, 3);
         saved.language = 2;
         saved.compareTicket = 1;
+        saved.gameRules = GameRules::Classic;
         SettingsStore store(path());
         StoredSettings::save(store, saved, {});
 
@@ -216,12 +217,30 @@ private slots:
         QCOMPARE(restored.startDate, saved.startDate);
         QCOMPARE(restored.language, 2);
         QCOMPARE(restored.compareTicket, 1);
+        QCOMPARE(restored.gameRules, GameRules::Classic);
+        QCOMPARE(store.readInteger(QStringLiteral("Spielregeln")), 1);
         QCOMPARE(restored.options.budget(), 300000);
         QCOMPARE(store.readText(QStringLiteral("Edit36")), QStringLiteral("6"));
         QCOMPARE(store.readText(QStringLiteral("Edit2")), QStringLiteral("12"));
         QCOMPARE(store.readText(QStringLiteral("Edit8")), QString());
         QVERIFY(!store.exists(QStringLiteral("Chekcbox17")));
         QVERIFY(!store.exists(QStringLiteral("height")));
+    }
+
+    void unknownGameRulesKeepTheDefault()
+    {
+        for (int stored : {2, -1}) {
+            SettingsStore store;
+            store.writeInteger(QStringLiteral("Spielregeln"), stored);
+            Session s;
+            StoredSettings::restoreGameRules(store, s);
+            QCOMPARE(s.gameRules, GameRules::AsPlayed);
+        }
+        SettingsStore wrongType;
+        wrongType.writeText(QStringLiteral("Spielregeln"), QStringLiteral("1"));
+        Session s;
+        StoredSettings::restoreGameRules(wrongType, s);
+        QCOMPARE(s.gameRules, GameRules::AsPlayed);
     }
 };
 

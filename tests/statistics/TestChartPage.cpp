@@ -84,15 +84,15 @@ void TestChartPage::buttonsSwitchPagesAsTheirOperations()
     QCOMPARE(m_window->session().chart.bars.size(), size_t(149)); // 28..176
     m_window->frequencyAction();
     QCOMPARE(currentPage(), QStringLiteral("TabSheet1"));
-    QCOMPARE(m_window->session().chart.bars.size(), size_t(49));
+    QCOMPARE(m_window->session().chart.bars.size(), size_t(50)); // 7 of 50, the game of 2020
 
     click("Button2");
     QCOMPARE(currentPage(), QStringLiteral("TabSheet5"));
-    QCOMPARE(m_window->session().chart.bars.size(), size_t(48));
+    QCOMPARE(m_window->session().chart.bars.size(), size_t(49));
     m_window->showPage(QStringLiteral("TabSheet4"));
     click("Button5");
     QCOMPARE(currentPage(), QStringLiteral("TabSheet5"));
-    QCOMPARE(m_window->session().chart.bars.size(), size_t(49));
+    QCOMPARE(m_window->session().chart.bars.size(), size_t(50));
     QVERIFY(m_window->prompts().shown.isEmpty());
 }
 
@@ -101,7 +101,7 @@ void TestChartPage::chartShowsSeries()
     m_window->frequencyAction();
     auto* chart = m_window->findChild<BarChartView*>(QStringLiteral("Chart1"));
     QVERIFY(chart);
-    QCOMPARE(chart->barSet()->count(), 49);
+    QCOMPARE(chart->barSet()->count(), 50);
     QCOMPARE(chart->barSet()->at(1), 2.0); // number 2 drawn twice
     QCOMPARE(chart->axisTitle(), m_window->session().chart.title);
     QCOMPARE(chart->valueAxis()->max(), 2.0);
@@ -122,8 +122,8 @@ void TestChartPage::chartShowsSeries()
     QVERIFY(red > 20);
     QVERIFY(green > 20);
 
-    click("SpeedButton1"); // pairs: 48 bars in the series colour
-    QCOMPARE(chart->barSet()->count(), 48);
+    click("SpeedButton1"); // pairs of 7 of 50: 49 bars in the series colour
+    QCOMPARE(chart->barSet()->count(), 49);
     QVERIFY(chart->barSet()->selectedBars().isEmpty());
 
     m_window->session().chart = {}; // the searches clear the chart

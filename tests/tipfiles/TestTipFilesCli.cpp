@@ -55,7 +55,7 @@ private slots:
                         QStringLiteral("--date"), QStringLiteral("11.06.2021")});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.trimmed(), m_home.filePath(QStringLiteral("Tipp.txt")).toUtf8());
-        QCOMPARE(printout(), QByteArray("Torvanes Numerant Tipp f\xfcr Freitag 18.06.21\r\n") +
+        QCOMPARE(printout(), QByteArray("Torvanes Numerant Tipp f\xfcr Dienstag 15.06.21\r\n") +
                                  QByteArray(46, '~') +
                                  "\r\n\r\n 1. Tipp:  3   12   17   25   33   41   48\r\n"
                                  " 3. Tipp:  1    2    3    4    5    6    7\r\n");

@@ -30,19 +30,21 @@ private slots:
             QStringLiteral(" 2. Tipp:  7    8    9   10   11   12   13"),
             QStringLiteral(" 5. Tipp: 40   41   42   43   44   45   49"),
         };
-        QCOMPARE(TipPrintout::lines(sheet, m_friday, Game::classic(), m_tipp, m_german), expected);
+        QCOMPARE(TipPrintout::lines(sheet, m_friday, GameRules::Classic, m_tipp, m_german), expected);
 
         sheet = {};
         sheet.cells[11] = {1, 2, 3, 4, 5, 6, 7};
-        QCOMPARE(TipPrintout::lines(sheet, m_friday, Game::classic(), QStringLiteral("Tip"), m_german).last(),
-                 QStringLiteral("12. Tip:  1    2    3    4    5    6    7"));
+        QCOMPARE(
+            TipPrintout::lines(sheet, m_friday, GameRules::Classic, QStringLiteral("Tip"), m_german).last(),
+            QStringLiteral("12. Tip:  1    2    3    4    5    6    7"));
     }
 
     void emptySheetGivesTheHeaderOnly()
     {
-        const QStringList lines = TipPrintout::lines(TipSheet{}, m_friday, Game::classic(), m_tipp, m_german);
+        const QStringList lines =
+            TipPrintout::lines(TipSheet{}, m_friday, GameRules::Classic, m_tipp, m_german);
         QCOMPARE(lines.size(), 3);
-        QCOMPARE(TipPrintout::lines(TipSheet{}, m_friday, Game::classic(), m_tipp, QLocale::c()).first(),
+        QCOMPARE(TipPrintout::lines(TipSheet{}, m_friday, GameRules::Classic, m_tipp, QLocale::c()).first(),
                  QStringLiteral("Torvanes Numerant Tipp für Friday 18.06.21"));
     }
 
@@ -52,7 +54,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("Tipp.txt"));
         TipSheet sheet;
         sheet.cells[0] = {3, 12, 17, 25, 33, 41, 48};
-        TipPrintout::write(path, TipPrintout::lines(sheet, m_friday, Game::classic(), m_tipp, m_german));
+        TipPrintout::write(path, TipPrintout::lines(sheet, m_friday, GameRules::Classic, m_tipp, m_german));
         QFile file(path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("Torvanes Numerant Tipp f\xfcr Freitag 18.06.21\r\n") +
@@ -66,7 +68,7 @@ private slots:
         sheet.cells[0] = {3, 12, 17, 25, 33, 41, 48};
         sheet.cells[2] = {1, 2, 3, 0, 5, 6, 7};
         try {
-            TipPrintout::lines(sheet, m_friday, Game::classic(), m_tipp, m_german);
+            TipPrintout::lines(sheet, m_friday, GameRules::Classic, m_tipp, m_german);
             QFAIL("a partly empty row was listed");
         } catch (const FileError& e) {
             QVERIFY2(e.message.startsWith(QStringLiteral("Tipp 3 ")), qPrintable(e.message));

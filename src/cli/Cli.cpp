@@ -137,6 +137,18 @@ void printLine(const QString& line)
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
 }
 
+void applyOptionArgs(Args& args, Session& session)
+{
+    for (const QString& setting : args.values(QStringLiteral("--set"))) {
+        const auto name = setting.section(QLatin1Char('='), 0, 0);
+        bool ok = false;
+        const int value = setting.section(QLatin1Char('='), 1).toInt(&ok);
+        if (!ok || !session.options.set(name, value))
+            throw UsageError{QStringLiteral("--set KEY=VALUE with a known option key or control name: ") +
+                             setting};
+    }
+}
+
 TipSheet::Row parseTip(const QString& text, const Game& game)
 {
     const QStringList parts = text.split(QLatin1Char(','));

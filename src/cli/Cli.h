@@ -66,6 +66,9 @@ struct RegisterCommand
 void printJson(const QJsonValue& value);
 void printLine(const QString& line);
 
+// Every --set KEY=VALUE, by option key or control name; UsageError for an unknown one.
+void applyOptionArgs(Args& args, Session& session);
+
 // Parses "n1,n2,...,n7" into a sheet row; UsageError when malformed.
 TipSheet::Row parseTip(const QString& text, const Game& game);
 

@@ -50,14 +50,7 @@ int generateCommand(Cli::Context& context)
             throw Cli::UsageError{QStringLiteral("--tips: 1..12")};
         session.sheet.tipCount = *tips;
     }
-    for (const QString& setting : context.args.values(QStringLiteral("--set"))) {
-        const auto name = setting.section(QLatin1Char('='), 0, 0);
-        bool ok = false;
-        const int value = setting.section(QLatin1Char('='), 1).toInt(&ok);
-        if (!ok || !session.options.set(name, value))
-            throw Cli::UsageError{
-                QStringLiteral("--set KEY=VALUE with a known option key or control name: ") + setting};
-    }
+    Cli::applyOptionArgs(context.args, session);
     for (const QString& lock : context.args.values(QStringLiteral("--lock"))) {
         bool ok = false;
         const int row = lock.section(QLatin1Char('='), 0, 0).toInt(&ok);

@@ -9,4 +9,5 @@ void attachChecking(LottoZahlen& window);   // src/checking/CheckingView.cpp
 void attachStatistics(LottoZahlen& window); // src/statistics/StatisticsView.cpp
 void attachGenerator(LottoZahlen& window);  // src/tips/GeneratorView.cpp
 void attachTipFiles(LottoZahlen& window);   // src/tipfiles/TipFilesView.cpp
+void attachAnalyses(LottoZahlen& window);   // src/gui/AnalysisView.cpp
 void attachSettings(LottoZahlen& window);   // src/app/SettingsBinding.cpp

@@ -88,6 +88,7 @@ void attachGenerator(LottoZahlen& window)
     auto runOrStop = [&window, button, monitor] {
         Session& s = window.session();
         if (s.busy) {
+            window.stopRequested = true; // an analysis asks the window
             if (button)
                 button->setText(QString());
             if (*monitor)

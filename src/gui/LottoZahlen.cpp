@@ -66,6 +66,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachStatistics(*this);
     attachGenerator(*this);
     attachTipFiles(*this);
+    attachAnalyses(*this);
     attachSettings(*this);
 
     qApp->installEventFilter(this);
@@ -189,6 +190,7 @@ void LottoZahlen::setBusy(bool busy, const QList<QWidget*>& keepEnabled)
     if (busy == m_busy)
         return;
     m_busy = busy;
+    stopRequested = false;
     if (!busy) {
         for (const auto& object : std::as_const(m_disabled)) {
             if (auto* widget = qobject_cast<QWidget*>(object))

@@ -45,6 +45,8 @@ public:
     // is disabled, except those in keepEnabled (the run's own stop button); false enables them again.
     void setBusy(bool busy, const QList<QWidget*>& keepEnabled = {});
     bool isBusy() const { return m_busy; }
+    // Set by the stop button while the window is busy; every long run asks it.
+    bool stopRequested = false;
 
     // Runs one user action: an Error or other exception ends it with a message box; the window stays
     // usable. The window shows the session afterwards either way.

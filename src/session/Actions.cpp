@@ -1,5 +1,6 @@
 #include "session/Actions.h"
 
+#include "analysis/ReportFile.h"
 #include "draws/DrawDate.h"
 #include "tips/TipSheetOps.h"
 
@@ -153,6 +154,51 @@ TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(co
                               if (shown)
                                   shown();
                           });
+}
+
+BacktestRun backtest(Session& s, std::int32_t luckyNumber, bool recomputeOnlyAfterThree,
+                     const Backtest::Hooks& hooks)
+{
+    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    BusyScope busy(s);
+    const Backtest::Inputs inputs{records,
+                                  s.messages,
+                                  s.options,
+                                  s.sheet,
+                                  s.gameRules,
+                                  DrawDate::fromQDate(s.selectedDate),
+                                  DrawDate::fromQDate(s.today),
+                                  DrawDate::fromQDate(s.startDate),
+                                  s.mainDrawOnly,
+                                  luckyNumber,
+                                  recomputeOnlyAfterThree};
+    BacktestRun run{Backtest::run(inputs, hooks), {}};
+    if (run.result.stopped)
+        return run;
+    run.reportPath = s.home + QLatin1String(ReportFile::BacktestName);
+    ReportFile::write(run.reportPath, Backtest::report(run.result, s.messages).toLatin1());
+    if (run.result.steps > 0) {
+        s.sheet = run.result.sheet;
+        s.setSelectedDate(DrawDate::toQDate(run.result.lastDay));
+    }
+    const bool settled = s.sheetSettled;
+    s.sheetSettled = true;
+    lookupIn(s, records);
+    s.sheetSettled = settled;
+    return run;
+}
+
+SimilarityRun similarity(Session& s, int threshold, const Similarity::Hooks& hooks)
+{
+    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    BusyScope busy(s);
+    SimilarityRun run{
+        Similarity::run(records, DrawDate::fromQDate(s.selectedDate), s.mainDrawOnly, threshold, hooks), {}};
+    if (run.result.stopped || run.result.stoppedAt)
+        return run;
+    run.reportPath = s.home + QLatin1String(ReportFile::SimilarityName);
+    ReportFile::write(run.reportPath, Similarity::reportRtf(run.result, s.messages));
+    return run;
 }
 
 BusyScope::BusyScope(Session& session)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "analysis/Backtest.h"
+#include "analysis/Similarity.h"
 #include "checking/TipSearch.h"
 #include "generator/TipGenerator.h"
 #include "session/Session.h"
@@ -51,6 +53,26 @@ TipGenerator::Outcome generate(Session& session, const TipGenerator::Hooks& hook
 TipSearch::Outcome search(Session& session, int threshold,
                           const std::function<bool(const TipSearch::Stop&)>& goOn,
                           const std::function<void()>& shown = {});
+
+// The parameter backtest from the selected date over one read of the draw file, in the busy state. On
+// completion the report "Test.txt" is written to the home folder and the sheet, the current draw and
+// the selected date are what the last step left; a stop writes nothing and changes nothing.
+struct BacktestRun
+{
+    Backtest::Result result;
+    QString reportPath; // empty when stopped
+};
+BacktestRun backtest(Session& session, std::int32_t luckyNumber, bool recomputeOnlyAfterThree,
+                     const Backtest::Hooks& hooks = {});
+
+// The draw similarity analysis from the selected date; "Test.rtf" is written unless the user did not
+// go on at a found draw or stopped the run.
+struct SimilarityRun
+{
+    Similarity::Result result;
+    QString reportPath; // empty when no report was written
+};
+SimilarityRun similarity(Session& session, int threshold, const Similarity::Hooks& hooks = {});
 
 // Puts a flag back when the scope ends, whatever way it ends.
 class BusyScope

@@ -47,11 +47,11 @@ void attachTipFiles(LottoZahlen& window)
         Session& s = window.session();
         const QString path = window.prompts().openFileName(folder(), filter, suffix);
         if (!path.isEmpty()) {
-            // Read first: a file that cannot be read leaves the sheet as it was.
-            const QByteArray bytes = TipFile::read(path);
+            // Read first: a file that cannot be read or is refused leaves the sheet as it was.
+            const TipFile::Contents contents = TipFile::parse(TipFile::read(path), s.game());
             *lastFolder = QFileInfo(path).absolutePath();
             clearUnlocked(s.sheet);
-            TipFile::apply(bytes, s.sheet, s.ticketNumber, s.game());
+            TipFile::apply(contents, s.sheet, s.ticketNumber);
         }
         if (window.lookupAction)
             window.lookupAction();

@@ -51,20 +51,20 @@ LookupOutcome lookup(Session& s, bool createMissing)
             file.createIfMissing();
         return LookupOutcome::FileMissing;
     }
-    const std::vector<DrawRecord> records = file.readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     lookupIn(s, records);
     return records.empty() ? LookupOutcome::Empty : LookupOutcome::Shown;
 }
 
 void previousDraw(Session& s)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     step(s, DrawHistory::previous(records, DrawDate::fromQDate(s.selectedDate), s.game(), s.mainDrawOnly));
 }
 
 void nextDraw(Session& s)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     step(s, DrawHistory::next(records, s.current.position, s.mainDrawOnly));
 }
 
@@ -92,8 +92,7 @@ void clearSheet(Session& s)
 
 StatisticSeries runStatistic(Session& s, StatisticKind kind)
 {
-    const std::vector<DrawRecord> records =
-        readsDraws(kind) ? s.drawFile().readAll() : std::vector<DrawRecord>{};
+    const std::vector<DrawRecord> records = readsDraws(kind) ? s.readDraws() : std::vector<DrawRecord>{};
     s.chart = computeStatistic(kind, {records, s.window(true), s.messages, s.sheet, s.chart.title, s.game()});
     return s.chart;
 }
@@ -107,7 +106,7 @@ TipGenerator::Outcome generate(Session& s, const TipGenerator::Hooks& hooks,
         if (drawFileMissing)
             drawFileMissing();
     }
-    const std::vector<DrawRecord> records = file.readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
 
     BusyScope busy(s);
     s.sheetSettled = false;
@@ -141,7 +140,7 @@ TipGenerator::Outcome generate(Session& s, const TipGenerator::Hooks& hooks,
 TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(const TipSearch::Stop&)>& goOn,
                           const std::function<void()>& shown)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     return TipSearch::run(records, s.window(true), s.sheet, s.chart, threshold, goOn,
                           [&s, &shown](const CurrentDraw& draw) {
                               // The search shows each draw but leaves the date picker alone.

@@ -247,9 +247,7 @@ void SettingsStore::commit()
         return;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
-    const auto failure = [this](const QString& detail) {
-        return FileError{detail + QStringLiteral(": ") + m_path};
-    };
+    const auto failure = [this](const QString& detail) { return FileError{detail + QStringLiteral(": ") + m_path}; };
     const QString injected = QString::fromLocal8Bit(WriteFaults::failureText());
     if (WriteFaults::stepFails())
         throw failure(injected);

@@ -1,5 +1,7 @@
-// A tip file (".tlt") loaded onto the sheet: every cell passes the cell rule.
+// A tip file (".tlt") loaded onto the sheet: every cell passes the cell rule, and a refused file (a row
+// with a number twice) leaves the sheet untouched.
 #include "FuzzCheck.h"
+#include "draws/Error.h"
 #include "draws/Game.h"
 #include "tipfiles/TipFile.h"
 
@@ -9,10 +11,17 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)
     const Game game = Game::classic();
     TipSheet sheet;
     QString ticketNumber;
-    TipFile::apply(bytes, sheet, ticketNumber, game);
-    for (const auto& row : sheet.cells)
+    try {
+        TipFile::apply(bytes, sheet, ticketNumber, game);
+    } catch (const FileError&) {
+        FUZZ_CHECK(sheet == TipSheet{} && ticketNumber.isEmpty());
+        return 0;
+    }
+    for (const auto& row : sheet.cells) {
+        FUZZ_CHECK(!TipSheet::hasRepeat(row));
         for (int cell : row)
             FUZZ_CHECK(cell == 0 || game.contains(cell));
+    }
     // What was loaded saves and loads again unchanged.
     TipSheet again;
     QString ticketNumberAgain;

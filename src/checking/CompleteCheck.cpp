@@ -10,7 +10,8 @@ CheckSummary checkSheet(TipSheet& sheet, const CurrentDraw& draw)
 {
     CheckSummary summary;
     for (int row = 0; row < TipSheet::Rows; ++row) {
-        if (!sheet.rowComplete(row)) {
+        // A row with a number twice stays as typed but, like an incomplete one, gets no result.
+        if (!sheet.rowUsable(row)) {
             sheet.marks[row] = {};
             sheet.hitText[row].clear();
             sheet.crossSumText[row].clear();
@@ -27,7 +28,7 @@ CheckSummary checkSheet(TipSheet& sheet, const CurrentDraw& draw)
         const HitResult hit = scoreTip(cells, draw);
         sheet.marks[row] = hit.marks;
         showHitLabel(sheet, row, hit);
-        // A row holding a number twice can count more hits than a draw has numbers.
+        // A draw file written before repeats were refused may still hold a number twice.
         ++summary.tally[std::size_t(std::min(hit.hits, Game::NumbersPerDraw))][hit.bonusHit ? 1 : 0];
         summary.soundDue = summary.soundDue || hit.hits >= RedFromHits;
         summary.best = std::max(summary.best, hit.hits);

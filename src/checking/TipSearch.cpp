@@ -53,6 +53,11 @@ Outcome run(const std::vector<DrawRecord>& records, const StatisticWindow& windo
         if (shown)
             shown(draw);
         for (int t = 0; t < TipSheet::Rows; ++t) {
+            if (TipSheet::hasRepeat(sheet.cells[std::size_t(t)])) {
+                sheet.hitText[std::size_t(t)].clear();
+                sheet.hitRed[std::size_t(t)] = false;
+                continue;
+            }
             const HitResult hit = scoreTip(sheet.cells[std::size_t(t)], draw);
             showHitLabel(sheet, t, hit);
             if (hit.hits >= threshold && !goOn({DrawDate::toQDate(r.datum), t + 1, hit.hits, hit.bonusHit})) {

@@ -80,7 +80,7 @@ int runCheck(Cli::Context& context)
 
     QJsonArray rows;
     for (int r = 0; r < TipSheet::Rows; ++r) {
-        if (!s.sheet.rowComplete(r)) {
+        if (!s.sheet.rowUsable(r)) {
             rows.append(QJsonValue::Null);
             continue;
         }

@@ -7,7 +7,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace Cli {
 
@@ -105,6 +107,19 @@ Session Context::makeSession() const
     StoredSettings::restoreAll(SettingsStore::openDefault(SettingsStore::Mode::ReadOnly), s);
     if (gameRules)
         s.gameRules = *gameRules;
+    s.drawsRead = [path = s.drawFile().path()](int skipped) {
+        static bool warned = false;
+        if (skipped == 0 || warned)
+            return;
+        warned = true;
+        const QByteArray text =
+            QStringLiteral("numerant-cli: warning: %1 record(s) of %2 skipped: their date "
+                           "is not a draw date from %3 to 31.12.2199\n")
+                .arg(skipped)
+                .arg(path, DrawDate::format(DrawDate::earliestPickerDate()))
+                .toUtf8();
+        std::fwrite(text.constData(), 1, size_t(text.size()), stderr);
+    };
     return s;
 }
 
@@ -113,9 +128,10 @@ const std::vector<Command>& commands()
     return registry();
 }
 
-RegisterCommand::RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run)
+RegisterCommand::RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run,
+                                 HomeUse home)
 {
-    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(run)});
+    registry().push_back({QString::fromUtf8(name), QString::fromUtf8(usage), std::move(run), home});
 }
 
 void printJson(const QJsonValue& value)
@@ -128,13 +144,25 @@ void printJson(const QJsonValue& value)
     else
         bytes = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).mid(1).chopped(1);
     bytes += '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    writeAll(stdout, bytes);
 }
 
 void printLine(const QString& line)
 {
-    const QByteArray bytes = line.toUtf8() + '\n';
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+    writeAll(stdout, line.toUtf8() + '\n');
+}
+
+void writeAll(FILE* to, const QByteArray& bytes)
+{
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to) != size_t(bytes.size()))
+        throw CommandError{outputErrorMessage(to)};
+}
+
+QString outputErrorMessage(FILE* to)
+{
+    return QStringLiteral("cannot write to %1: %2")
+        .arg(to == stderr ? QStringLiteral("standard error") : QStringLiteral("standard output"),
+             QString::fromLocal8Bit(std::strerror(errno)));
 }
 
 void applyOptionArgs(Args& args, Session& session)
@@ -160,6 +188,8 @@ TipSheet::Row parseTip(const QString& text, const Game& game)
         if (row[i] == 0)
             throw UsageError{QStringLiteral("not a number 1..%1 in tip: ").arg(game.highestNumber) + text};
     }
+    if (TipSheet::hasRepeat(row))
+        throw UsageError{QStringLiteral("a number appears twice in tip: ") + text};
     return row;
 }
 
@@ -171,14 +201,15 @@ void applyTipArgs(Args& args, Session& session)
     if (const auto file = args.value(QStringLiteral("--tip-file"))) {
         if (!tips.isEmpty())
             throw UsageError{QStringLiteral("--tip and --tip-file exclude each other")};
-        // As the load button does: read first, then clear the unlocked rows and fill from the file.
+        // As the load button does: read and check first, then clear the unlocked rows and fill from the file.
         const QByteArray bytes = TipFile::read(*file);
+        const Game game = session.tipGame();
+        TipFile::checkRange(bytes, game);
+        const TipFile::Contents contents = TipFile::parse(bytes, game);
         for (int r = 0; r < TipSheet::Rows; ++r)
             if (!session.sheet.locked[r])
                 session.sheet.clearRow(r);
-        const Game game = session.tipGame();
-        TipFile::checkRange(bytes, game);
-        TipFile::apply(bytes, session.sheet, session.ticketNumber, game);
+        TipFile::apply(contents, session.sheet, session.ticketNumber);
         return;
     }
     if (tips.isEmpty())

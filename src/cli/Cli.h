@@ -3,9 +3,11 @@
 #include "draws/Error.h"
 #include "session/Session.h"
 
+#include <QByteArray>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -49,27 +51,40 @@ struct Context
     Session makeSession() const; // home set, today from the clock, stored settings applied when present
 };
 
+// Whether a command writes into the home folder; only such a command creates a missing one.
+enum class HomeUse
+{
+    ReadOnly,
+    Writes
+};
+
 struct Command
 {
     QString name;
     QString usage; // one or more lines shown by --help
     std::function<int(Context&)> run;
+    HomeUse home = HomeUse::ReadOnly;
 };
 
 const std::vector<Command>& commands();
 
 struct RegisterCommand
 {
-    RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run);
+    RegisterCommand(const char* name, const char* usage, std::function<int(Context&)> run,
+                    HomeUse home = HomeUse::ReadOnly);
 };
 
+// Output to stdout; a failed write throws CommandError, and main flushes and checks once more at exit.
 void printJson(const QJsonValue& value);
 void printLine(const QString& line);
+// Writes every byte (NULs included) or throws CommandError.
+void writeAll(FILE* to, const QByteArray& bytes);
+QString outputErrorMessage(FILE* to);
 
 // Every --set KEY=VALUE, by option key or control name; UsageError for an unknown one.
 void applyOptionArgs(Args& args, Session& session);
 
-// Parses "n1,n2,...,n7" into a sheet row; UsageError when malformed.
+// Parses "n1,n2,...,n7" into a sheet row; UsageError when malformed or when a number appears twice.
 TipSheet::Row parseTip(const QString& text, const Game& game);
 
 // The tips a command works on: every --tip n1,...,n7 fills the next row from row 1; --tip-file F

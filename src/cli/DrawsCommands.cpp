@@ -36,7 +36,7 @@ int drawsCommand(Cli::Context& context)
     context.args.finish();
     const Session session = context.makeSession();
     QString out;
-    for (const DrawRecord& r : session.drawFile().readAll()) {
+    for (const DrawRecord& r : session.readDraws()) {
         const QDate date = DrawDate::toQDate(r.datum);
         if ((from && date < *from) || (to && date > *to))
             continue;
@@ -51,7 +51,7 @@ int drawsCommand(Cli::Context& context)
 const Cli::RegisterCommand importRegistration(
     "import",
     "import [FILE]   rebuild the draw file from a CSV file (default: HOME/LOTTOMAX.csv); prints the count",
-    importCommand);
+    importCommand, Cli::HomeUse::Writes);
 const Cli::RegisterCommand
     drawsRegistration("draws",
                       "draws [--from dd.mm.yyyy] [--to dd.mm.yyyy]   print the stored draws, oldest first:\n"

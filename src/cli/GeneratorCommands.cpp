@@ -25,12 +25,28 @@ const char* endName(TipGenerator::End end)
     return "";
 }
 
-void applyWindow(Cli::Args& args, Session& session)
+// The generator's rules read the pickers' dates, so a date no picker shows is refused.
+void applyPickerDates(Cli::Args& args, Session& session)
+{
+    const auto refuse = [](const QString& option, const QDate& date) {
+        return Cli::UsageError{option + QStringLiteral(": ") + DrawDate::format(date) +
+                               QStringLiteral(" is outside the allowed range: ") +
+                               DrawDate::format(DrawDate::earliestPickerDate()) +
+                               QStringLiteral(" or later")};
+    };
+    if (const auto date = args.date(QStringLiteral("--date")); date && !session.setSelectedDate(*date))
+        throw refuse(QStringLiteral("--date"), *date);
+    if (const auto start = args.date(QStringLiteral("--start")); start && !session.setStartDate(*start))
+        throw refuse(QStringLiteral("--start"), *start);
+}
+
+// A search window may begin or end before the first draw: it then simply holds fewer draws.
+void applySearchDates(Cli::Args& args, Session& session)
 {
     if (const auto date = args.date(QStringLiteral("--date")))
-        session.setSelectedDate(*date);
+        session.selectedDate = *date;
     if (const auto start = args.date(QStringLiteral("--start")))
-        session.setStartDate(*start);
+        session.startDate = *start;
 }
 
 void requireDrawFile(const Session& session)
@@ -44,7 +60,7 @@ int generateCommand(Cli::Context& context)
     Session session = context.makeSession();
     const auto seed = context.args.integer(QStringLiteral("--seed"));
     const auto out = context.args.value(QStringLiteral("--out"));
-    applyWindow(context.args, session);
+    applyPickerDates(context.args, session);
     if (const auto tips = context.args.integer(QStringLiteral("--tips"))) {
         if (*tips < 1 || *tips > TipSheet::Rows)
             throw Cli::UsageError{QStringLiteral("--tips: 1..12")};
@@ -94,7 +110,7 @@ int searchCommand(Cli::Context& context)
 {
     Session session = context.makeSession();
     const int threshold = context.args.integer(QStringLiteral("--threshold")).value_or(6);
-    applyWindow(context.args, session);
+    applySearchDates(context.args, session);
     Cli::applyTipArgs(context.args, session);
     context.args.finish();
     requireDrawFile(session);

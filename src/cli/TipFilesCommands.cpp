@@ -15,7 +15,8 @@ int printCommand(Cli::Context& context)
 
     // The header names the draw after the loaded one: the draw on or after --date (else the newest), as
     // the window's lookup finds it. Without draws, --date is taken as the loaded draw's date.
-    session.setSelectedDate(date.value_or(session.today));
+    // Any date has a meaning here (a date before the first draw loads the first one), so none is replaced.
+    session.selectedDate = date.value_or(session.today);
     const bool haveDraws =
         session.drawFile().exists() && Actions::lookup(session, false) == Actions::LookupOutcome::Shown;
     if (!haveDraws) {
@@ -32,6 +33,6 @@ int printCommand(Cli::Context& context)
 }
 
 const Cli::RegisterCommand print("print", "print [--tip-file F] [--tip n1,...,n7]... [--date dd.mm.yyyy]",
-                                 printCommand);
+                                 printCommand, Cli::HomeUse::Writes);
 
 } // namespace

@@ -16,12 +16,23 @@ void printUsage(FILE* to)
     for (const auto& c : Cli::commands())
         text += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
     text += QStringLiteral("  --help\n\nExit codes: 0 success, 1 error, 2 wrong usage.\n");
-    std::fputs(text.toUtf8().constData(), to);
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), to);
 }
 
 int fail(int code, const QString& message)
 {
-    std::fputs(("numerant-cli: " + message + '\n').toUtf8().constData(), stderr);
+    // Whole, even when the message carries a NUL from a file's content.
+    const QByteArray bytes = ("numerant-cli: " + message + '\n').toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stderr);
+    return code;
+}
+
+// Output still in the buffer may fail only now (a full disk, a closed pipe).
+int flushed(int code)
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(1, Cli::outputErrorMessage(stdout));
     return code;
 }
 
@@ -41,6 +52,11 @@ int main(int argc, char** argv)
         if (args.size() < 2)
             return fail(2, args[0] + QStringLiteral(" needs a value"));
         if (args[0] == QLatin1String("--home")) {
+            if (args[1].isEmpty()) {
+                fail(2, QStringLiteral("--home needs a folder, not an empty text"));
+                printUsage(stderr);
+                return 2;
+            }
             homeOverride = args[1];
         } else if (args[1] == QLatin1String("played")) {
             gameRules = GameRules::AsPlayed;
@@ -57,20 +73,22 @@ int main(int argc, char** argv)
     }
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         printUsage(stdout);
-        return 0;
+        return flushed(0);
     }
     const QString name = args.takeFirst();
     if (args.contains(QLatin1String("--help"))) {
         printUsage(stdout);
-        return 0;
+        return flushed(0);
     }
     for (const auto& command : Cli::commands()) {
         if (command.name != name)
             continue;
         try {
-            Cli::Context context{Home::resolve(homeOverride, QCoreApplication::applicationDirPath()),
+            // A command that only reads never creates a missing home folder.
+            Cli::Context context{Home::resolve(homeOverride, QCoreApplication::applicationDirPath(),
+                                               command.home == Cli::HomeUse::Writes),
                                  Cli::Args(args), gameRules};
-            return command.run(context);
+            return flushed(command.run(context));
         } catch (const Cli::UsageError& e) {
             fail(2, e.message);
             printUsage(stderr);

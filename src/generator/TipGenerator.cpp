@@ -192,7 +192,9 @@ Outcome run(const Inputs& in, RandomSource& random, const Hooks& hooks)
                 poolTooSmall = true;
         }
         sheet.cells[std::size_t(r)] = row;
-        rules.addSettled(row);
+        // A locked row with a number twice is shown invalid and kept, but is no tip to keep apart from.
+        if (!TipSheet::hasRepeat(row))
+            rules.addSettled(row);
         if (hooks.rowSettled)
             hooks.rowSettled(sheet);
     }

@@ -4,6 +4,7 @@
 #include "session/SettingsStore.h"
 
 #include <QCheckBox>
+#include <QScreen>
 #include <QtDebug>
 #include <memory>
 #include <optional>
@@ -26,13 +27,17 @@ StoredSettings::WindowState windowState(LottoZahlen& window)
         if (auto* b = box(number))
             b->setChecked(checked);
     };
-    state.setHeight = [&window](int height) {
+    // A stored size larger than the screen (or absurd) would make a window nobody can handle.
+    const QSize available = window.screen() ? window.screen()->availableGeometry().size() : QSize(1024, 768);
+    state.setHeight = [&window, available](int height) {
         if (height > 0)
-            window.resize(window.width(), height);
+            window.resize(window.width(), std::min(height, available.height()));
+        return window.height();
     };
-    state.setWidth = [&window](int width) {
+    state.setWidth = [&window, available](int width) {
         if (width > 0)
-            window.resize(width, window.height());
+            window.resize(std::min(width, available.width()), window.height());
+        return window.width();
     };
     if (!(window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen)))
         state.normalSize = window.size();
@@ -50,21 +55,32 @@ void attachSettings(LottoZahlen& window)
             *open = SettingsStore::openDefault();
         return **open;
     };
+    // What start-up could not take as stored, said once in the status bar when the last step is done.
+    auto notes = std::make_shared<QStringList>();
 
-    window.restoreGroups = [&window, store] {
-        StoredSettings::restoreGroup1(store(), window.session(), windowState(window));
-        StoredSettings::restoreGroup2(store(), window.session());
+    window.restoreGroups = [&window, store, notes] {
+        *notes += StoredSettings::restoreGroup1(store(), window.session(), windowState(window));
+        *notes += StoredSettings::restoreGroup2(store(), window.session());
         StoredSettings::restoreGameRules(store(), window.session());
         // The hidden "Main Draw only" box copies itself into the session; keep it in step.
         if (auto* mainDrawOnly = window.control<QCheckBox>(QStringLiteral("CheckBox16")))
             mainDrawOnly->setChecked(window.session().mainDrawOnly);
         window.refresh();
     };
-    window.restoreTicketNumber = [&window, store] {
-        StoredSettings::restoreTicketNumber(store(), window.session());
+    window.restoreTicketNumber = [&window, store, notes] {
+        *notes += StoredSettings::restoreTicketNumber(store(), window.session());
     };
-    window.restoreProxyAndStartDate = [&window, store, open] {
-        StoredSettings::restoreProxyAndStartDate(store(), window.session());
+    window.restoreProxyAndStartDate = [&window, store, open, notes] {
+        *notes += StoredSettings::restoreProxyAndStartDate(store(), window.session());
+        Session& s = window.session();
+        if (!store().keptAsidePath().isEmpty())
+            s.status = QStringLiteral("Die Einstellungsdatei war beschädigt und wurde als %1 beiseitegelegt; "
+                                      "es gelten die Standardwerte")
+                           .arg(store().keptAsidePath());
+        else if (!notes->isEmpty())
+            s.status = QStringLiteral("Gespeicherte Einstellungen angepasst oder zurückgesetzt: ") +
+                       notes->join(QStringLiteral(", "));
+        notes->clear();
         open->reset();
     };
     window.saveSettings = [&window] {

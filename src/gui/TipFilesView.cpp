@@ -47,13 +47,14 @@ void attachTipFiles(LottoZahlen& window)
         Session& s = window.session();
         const QString path = window.prompts().openFileName(folder(), filter, suffix);
         if (!path.isEmpty()) {
-            // Read first: a file that cannot be read leaves the sheet as it was.
+            // Read first: a file that cannot be read or is refused leaves the sheet as it was.
             const QByteArray bytes = TipFile::read(path);
-            *lastFolder = QFileInfo(path).absolutePath();
-            clearUnlocked(s.sheet);
             const Game game = s.tipGame();
             TipFile::checkRange(bytes, game);
-            TipFile::apply(bytes, s.sheet, s.ticketNumber, game);
+            const TipFile::Contents contents = TipFile::parse(bytes, game);
+            *lastFolder = QFileInfo(path).absolutePath();
+            clearUnlocked(s.sheet);
+            TipFile::apply(contents, s.sheet, s.ticketNumber);
         }
         if (window.lookupAction)
             window.lookupAction();

@@ -44,6 +44,9 @@ constexpr std::array<RowNames, TipSheet::Rows> Rows{{
 const char* const LockHint = "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!";
 const char* const EditHint =
     "Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen";
+const char* const RepeatHint =
+    "Diese Zahl steht mehrfach in der Reihe: die Reihe wird erst ausgewertet, wenn jede Zahl nur einmal "
+    "vorkommt";
 constexpr int CellWidth = 28;
 const QColor Red(255, 0, 0);
 
@@ -291,7 +294,14 @@ void TipPage::cellChanged(int row, int col)
     const QString canonical = TipSheet::cellText(value);
     if (cell->text() != canonical)
         cell->setText(canonical);
-    m_window.session().sheet.cells[row][col] = value;
+    TipSheet& sheet = m_window.session().sheet;
+    sheet.cells[row][col] = value;
+    paintCells(row);
+    if (value != 0 && TipSheet::repeatedCells(sheet.cells[row])[col])
+        m_window.setStatus(QStringLiteral("Tipp %1: die Zahl %2 steht mehrfach in der Reihe, die Reihe wird "
+                                          "nicht ausgewertet")
+                               .arg(row + 1)
+                               .arg(value));
 }
 
 bool TipPage::eventFilter(QObject* watched, QEvent* event)
@@ -321,10 +331,8 @@ void TipPage::showSession()
                 const QSignalBlocker block(cell);
                 cell->setText(text);
             }
-            QPalette palette = cell->palette();
-            palette.setColor(QPalette::Base, markColour(sheet.marks[row][col], cell));
-            cell->setPalette(palette);
         }
+        paintCells(row);
         setTextColour(m_rowLabels[row], sheet.locked[row]);
         m_hitLabels[row]->setText(sheet.hitText[row]);
         setTextColour(m_hitLabels[row], sheet.hitRed[row]);
@@ -338,6 +346,20 @@ void TipPage::showSession()
     if (m_tipCount->value() != sheet.tipCount) {
         const QSignalBlocker block(m_tipCount);
         m_tipCount->setValue(sheet.tipCount);
+    }
+}
+
+void TipPage::paintCells(int row)
+{
+    // A number twice is marked as soon as it is typed, not only at the next check.
+    const TipSheet& sheet = m_window.session().sheet;
+    const auto repeated = TipSheet::repeatedCells(sheet.cells[row]);
+    for (int col = 0; col < TipSheet::Cells; ++col) {
+        QLineEdit* cell = m_cells[row][col];
+        QPalette palette = cell->palette();
+        palette.setColor(QPalette::Base, repeated[col] ? Red : markColour(sheet.marks[row][col], cell));
+        cell->setPalette(palette);
+        cell->setToolTip(repeated[col] ? QString::fromUtf8(RepeatHint) : QString());
     }
 }
 

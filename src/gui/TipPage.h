@@ -44,6 +44,7 @@ protected:
 private:
     void buildRows(QWidget* area);
     void cellChanged(int row, int col);
+    void paintCells(int row);
     void showSession();
 
     LottoZahlen& m_window;

@@ -52,21 +52,21 @@ LookupOutcome lookup(Session& s, bool createMissing)
             file.createIfMissing();
         return LookupOutcome::FileMissing;
     }
-    const std::vector<DrawRecord> records = file.readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     lookupIn(s, records);
     return records.empty() ? LookupOutcome::Empty : LookupOutcome::Shown;
 }
 
 void previousDraw(Session& s)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     step(s, DrawHistory::previous(records, s.current, DrawDate::fromQDate(s.selectedDate), s.gameRules,
                                   s.mainDrawOnly));
 }
 
 void nextDraw(Session& s)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     step(s, DrawHistory::next(records, s.current.position, s.mainDrawOnly));
 }
 
@@ -94,8 +94,7 @@ void clearSheet(Session& s)
 
 StatisticSeries runStatistic(Session& s, StatisticKind kind)
 {
-    const std::vector<DrawRecord> records =
-        readsDraws(kind) ? s.drawFile().readAll() : std::vector<DrawRecord>{};
+    const std::vector<DrawRecord> records = readsDraws(kind) ? s.readDraws() : std::vector<DrawRecord>{};
     s.chart =
         computeStatistic(kind, {records, s.window(true), s.messages, s.sheet, s.chart.title, s.gameRules});
     return s.chart;
@@ -110,7 +109,7 @@ TipGenerator::Outcome generate(Session& s, const TipGenerator::Hooks& hooks,
         if (drawFileMissing)
             drawFileMissing();
     }
-    const std::vector<DrawRecord> records = file.readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
 
     BusyScope busy(s);
     s.sheetSettled = false;
@@ -144,7 +143,7 @@ TipGenerator::Outcome generate(Session& s, const TipGenerator::Hooks& hooks,
 TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(const TipSearch::Stop&)>& goOn,
                           const std::function<void()>& shown)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     return TipSearch::run(records, s.window(true), s.sheet, s.chart, threshold, goOn,
                           [&s, &shown](const CurrentDraw& draw) {
                               // The search shows each draw but leaves the date picker alone.
@@ -159,7 +158,7 @@ TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(co
 BacktestRun backtest(Session& s, std::int32_t luckyNumber, bool recomputeOnlyAfterThree,
                      const Backtest::Hooks& hooks)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     BusyScope busy(s);
     const Backtest::Inputs inputs{records,
                                   s.messages,
@@ -190,7 +189,7 @@ BacktestRun backtest(Session& s, std::int32_t luckyNumber, bool recomputeOnlyAft
 
 SimilarityRun similarity(Session& s, int threshold, const Similarity::Hooks& hooks)
 {
-    const std::vector<DrawRecord> records = s.drawFile().readAll();
+    const std::vector<DrawRecord> records = s.readDraws();
     BusyScope busy(s);
     SimilarityRun run{
         Similarity::run(records, DrawDate::fromQDate(s.selectedDate), s.mainDrawOnly, threshold, hooks), {}};

@@ -29,16 +29,18 @@ QString userDataDir()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
-QString resolve(const QString& override, const QString& executableDir)
+QString resolve(const QString& override, const QString& executableDir, bool create)
 {
     if (!override.isEmpty()) {
-        QDir().mkpath(override);
+        if (create)
+            QDir().mkpath(override);
         return withSlash(override);
     }
     if (isWritableDir(executableDir))
         return withSlash(executableDir);
     const QString data = userDataDir();
-    QDir().mkpath(data);
+    if (create)
+        QDir().mkpath(data);
     return withSlash(data);
 }
 

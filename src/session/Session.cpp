@@ -7,16 +7,28 @@ Session::Session(QString homeDir)
 {
 }
 
-void Session::setSelectedDate(const QDate& date)
+std::vector<DrawRecord> Session::readDraws() const
 {
-    if (date.isValid() && date >= DrawDate::earliestPickerDate())
-        selectedDate = date;
+    DrawFile::Contents contents = drawFile().read();
+    if (drawsRead)
+        drawsRead(contents.skipped);
+    return std::move(contents.records);
 }
 
-void Session::setStartDate(const QDate& date)
+bool Session::setSelectedDate(const QDate& date)
 {
-    if (date.isValid() && date >= DrawDate::earliestPickerDate())
-        startDate = date;
+    if (!date.isValid() || date < DrawDate::earliestPickerDate())
+        return false;
+    selectedDate = date;
+    return true;
+}
+
+bool Session::setStartDate(const QDate& date)
+{
+    if (!date.isValid() || date < DrawDate::earliestPickerDate())
+        return false;
+    startDate = date;
+    return true;
 }
 
 void Session::applyStartUpRules()

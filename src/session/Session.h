@@ -13,6 +13,8 @@
 
 #include <QDate>
 #include <QString>
+#include <functional>
+#include <vector>
 
 // The program's state as one aggregate: what the window's controls hold and what its actions left
 // behind, as plain values. Each front end owns one (the window for its lifetime, the command line per
@@ -27,6 +29,10 @@ public:
     QString drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     QString soundName = QStringLiteral("yippee.wav");
     DrawFile drawFile() const { return DrawFile(home + drawFileName); }
+    // One read of the draw file; drawsRead hears how many records were skipped for an absurd date, so
+    // each front end can warn once instead of dropping them silently.
+    std::vector<DrawRecord> readDraws() const;
+    std::function<void(int skipped)> drawsRead;
 
     MessageTable messages;
     int language = 0; // interface language index (0 German)
@@ -44,9 +50,9 @@ public:
     // What a stored or loaded sheet may hold before the draw it is for is known.
     Game widestGame() const { return GameEras::widest(gameRules); }
 
-    // Sets the selected date unless the picker refuses it (before its earliest date).
-    void setSelectedDate(const QDate& date);
-    void setStartDate(const QDate& date);
+    // Sets the selected date unless the picker refuses it (before its earliest date); false when refused.
+    bool setSelectedDate(const QDate& date);
+    bool setStartDate(const QDate& date);
     // What start-up settles once the stored settings are in: a start date within the last seven days
     // falls back to the earliest date, no proxy host means port 80.
     void applyStartUpRules();

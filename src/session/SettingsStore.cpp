@@ -339,6 +339,34 @@ const QString GameRulesKey = QStringLiteral("Spielregeln");
 constexpr int TipCountUpDown = 8;
 constexpr int UpDownCount = 21;
 constexpr int Edit36UpDown = 6; // Edit36 is the edit of UpDown6
+constexpr int LanguageCount = 9;
+
+// Collects the stored values that were not taken as stored, for one notice to the user.
+class Notes
+{
+public:
+    // The value cut or clamped to what the program can show.
+    template <typename T> T adjusted(const QString& name, const T& stored, const T& taken)
+    {
+        if (taken != stored)
+            m_names << name;
+        return taken;
+    }
+    QString cut(const QString& name, const QString& text, qsizetype length)
+    {
+        return adjusted(name, text, text.left(length));
+    }
+    int clamped(const QString& name, int value, int low, int high)
+    {
+        return adjusted(name, value, std::clamp(value, low, high));
+    }
+    // The value that stopped its group: it and the rest of the group keep their defaults.
+    void reset(const QString& name) { m_names << name; }
+    QStringList names() const { return m_names; }
+
+private:
+    QStringList m_names;
+};
 
 } // namespace
 
@@ -366,56 +394,70 @@ const QStringList& editNames()
     return names;
 }
 
-void restoreGroup1(const SettingsStore& store, Session& session, const WindowState& window)
+QStringList restoreGroup1(const SettingsStore& store, Session& session, const WindowState& window)
 {
+    Notes notes;
+    QString reading; // the value being read, named when it cannot be
     try {
         for (int n : checkBoxNumbers()) {
             if (!store.exists(checkName(n)))
                 continue;
+            reading = checkName(n);
             const bool checked = store.readBool(checkName(n));
             if (n == 16)
                 session.mainDrawOnly = checked;
             else if (!session.options.set(checkBoxName(n), checked ? 1 : 0) && window.setCheckBox)
                 window.setCheckBox(n, checked);
         }
-        if (store.exists(QStringLiteral("Spiel77Ja")))
-            session.compareTicket = store.readInteger(QStringLiteral("Spiel77Ja"));
-        if (store.exists(QStringLiteral("Super6Ja")))
-            session.compareSuper6 = store.readInteger(QStringLiteral("Super6Ja"));
-        if (store.exists(QStringLiteral("height"))) {
-            const int h = store.readInteger(QStringLiteral("height"));
-            if (window.setHeight)
-                window.setHeight(h);
+        // Switches: anything but 0 and 1 is no state the window can show.
+        for (auto [name, field] : {std::pair{QStringLiteral("Spiel77Ja"), &session.compareTicket},
+                                   std::pair{QStringLiteral("Super6Ja"), &session.compareSuper6}}) {
+            if (!store.exists(name))
+                continue;
+            reading = name;
+            *field = notes.clamped(name, store.readInteger(name), 0, 1);
         }
-        if (store.exists(QStringLiteral("width"))) {
-            const int w = store.readInteger(QStringLiteral("width"));
-            if (window.setWidth)
-                window.setWidth(w);
+        for (auto [name, set] : {std::pair{QStringLiteral("height"), window.setHeight},
+                                 std::pair{QStringLiteral("width"), window.setWidth}}) {
+            if (!store.exists(name))
+                continue;
+            reading = name;
+            const int stored = store.readInteger(name);
+            if (set)
+                notes.adjusted(name, stored, set(stored));
         }
     } catch (const SettingsStore::ReadError&) {
         // the rest of the group keeps its defaults
+        notes.reset(reading);
     }
+    return notes.names();
 }
 
-void restoreGroup2(const SettingsStore& store, Session& session)
+QStringList restoreGroup2(const SettingsStore& store, Session& session)
 {
+    Notes notes;
+    QString reading;
     try {
-        if (store.exists(QStringLiteral("Sprache")))
-            session.language = store.readInteger(QStringLiteral("Sprache"));
+        reading = QStringLiteral("Sprache");
+        if (store.exists(reading))
+            session.language = notes.clamped(reading, store.readInteger(reading), 0, LanguageCount - 1);
         for (int n = 1; n <= UpDownCount; ++n) {
             const QString name = QStringLiteral("UpDown%1").arg(n);
             if (!store.exists(name))
                 continue;
+            reading = name;
             const int v = store.readInteger(name);
-            if (n == TipCountUpDown)
-                session.sheet.tipCount = std::clamp(v, 1, TipSheet::Rows);
-            else
-                session.options.set(name, v);
+            if (n == TipCountUpDown) {
+                session.sheet.tipCount = notes.clamped(name, v, 1, TipSheet::Rows);
+            } else if (session.options.set(name, v)) {
+                notes.adjusted(name, v, *session.options.get(name));
+            }
         }
         for (const QString& name : editNames()) {
             if (!store.exists(name))
                 continue;
-            const QString text = store.readText(name);
+            reading = name;
+            const QString text = notes.cut(name, store.readText(name), MaxEditText);
             const int edit = name.mid(4).toInt();
             if (auto cell = tipCell(edit)) {
                 session.sheet.cells[cell->first][cell->second] =
@@ -428,27 +470,38 @@ void restoreGroup2(const SettingsStore& store, Session& session)
             }
         }
     } catch (const SettingsStore::ReadError&) {
+        notes.reset(reading);
     }
+    return notes.names();
 }
 
-void restoreTicketNumber(const SettingsStore& store, Session& session)
+QStringList restoreTicketNumber(const SettingsStore& store, Session& session)
 {
+    Notes notes;
+    const QString name = QStringLiteral("Losnummer");
     try {
-        if (store.exists(QStringLiteral("Losnummer")))
-            session.ticketNumber = store.readText(QStringLiteral("Losnummer"));
+        if (store.exists(name))
+            session.ticketNumber = notes.cut(name, store.readText(name), MaxTicketNumber);
     } catch (const SettingsStore::ReadError&) {
         // start-up goes on with no ticket number
+        notes.reset(name);
     }
+    return notes.names();
 }
 
-void restoreProxyAndStartDate(const SettingsStore& store, Session& session)
+QStringList restoreProxyAndStartDate(const SettingsStore& store, Session& session)
 {
+    Notes notes;
+    QString reading;
     try {
-        if (store.exists(QStringLiteral("ProxyHostEdit")))
-            session.proxyHost = store.readText(QStringLiteral("ProxyHostEdit"));
-        if (store.exists(QStringLiteral("ProxyPortEdit")))
-            session.proxyPort = store.readText(QStringLiteral("ProxyPortEdit"));
+        reading = QStringLiteral("ProxyHostEdit");
+        if (store.exists(reading))
+            session.proxyHost = notes.cut(reading, store.readText(reading), MaxProxyHost);
+        reading = QStringLiteral("ProxyPortEdit");
+        if (store.exists(reading))
+            session.proxyPort = notes.cut(reading, store.readText(reading), MaxProxyPort);
     } catch (const SettingsStore::ReadError&) {
+        notes.reset(reading);
     }
     try {
         if (store.exists(QStringLiteral("DateTimePicker2"))) {
@@ -458,7 +511,9 @@ void restoreProxyAndStartDate(const SettingsStore& store, Session& session)
         }
     } catch (const SettingsStore::ReadError&) {
         session.startDate = DrawDate::earliestPickerDate();
+        notes.reset(QStringLiteral("DateTimePicker2"));
     }
+    return notes.names();
 }
 
 void restoreGameRules(const SettingsStore& store, Session& session)
@@ -474,14 +529,15 @@ void restoreGameRules(const SettingsStore& store, Session& session)
     }
 }
 
-void restoreAll(const SettingsStore& store, Session& session)
+QStringList restoreAll(const SettingsStore& store, Session& session)
 {
-    restoreGroup1(store, session);
-    restoreGroup2(store, session);
+    QStringList notes = restoreGroup1(store, session);
+    notes += restoreGroup2(store, session);
     restoreGameRules(store, session);
-    restoreTicketNumber(store, session);
-    restoreProxyAndStartDate(store, session);
+    notes += restoreTicketNumber(store, session);
+    notes += restoreProxyAndStartDate(store, session);
     session.applyStartUpRules();
+    return notes;
 }
 
 void save(SettingsStore& store, const Session& session, const WindowState& window)

@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <optional>
 
@@ -105,8 +106,9 @@ struct WindowState
     // Check boxes that the session does not hold (e.g. 31, 32), by number; empty when absent.
     std::function<std::optional<bool>(int number)> checkBox;
     std::function<void(int number, bool checked)> setCheckBox;
-    std::function<void(int height)> setHeight;
-    std::function<void(int width)> setWidth;
+    // Each returns the size it took, which the window keeps within the screen.
+    std::function<int(int height)> setHeight;
+    std::function<int(int width)> setWidth;
     // The size to store; nothing while the window is maximised or minimised.
     std::optional<QSize> normalSize;
 };
@@ -115,16 +117,24 @@ struct WindowState
 const QList<int>& checkBoxNumbers();
 const QStringList& editNames();
 
+// The longest texts taken from the store; a longer stored text is cut.
+inline constexpr qsizetype MaxTicketNumber = 40;
+inline constexpr qsizetype MaxProxyHost = 255; // a host name's limit
+inline constexpr qsizetype MaxProxyPort = 5;
+inline constexpr qsizetype MaxEditText = 16;
+
 // Each restore step reads only existing values. The groups stop at the first value that cannot be read;
-// the proxy pair shares one guard; an unreadable start date becomes the earliest picker date.
-void restoreGroup1(const SettingsStore& store, Session& session, const WindowState& window = {});
-void restoreGroup2(const SettingsStore& store, Session& session);
-void restoreTicketNumber(const SettingsStore& store, Session& session); // an unreadable value is skipped
+// the proxy pair shares one guard; an unreadable start date becomes the earliest picker date. Numbers
+// are clamped to the ranges their controls show and texts cut to the lengths above. Each step returns
+// the names of the values it could not take as stored (unreadable, clamped or cut), for one notice.
+QStringList restoreGroup1(const SettingsStore& store, Session& session, const WindowState& window = {});
+QStringList restoreGroup2(const SettingsStore& store, Session& session);
+QStringList restoreTicketNumber(const SettingsStore& store, Session& session); // unreadable: skipped
 // "Spielregeln": 0 as played, 1 classic; anything else keeps the default.
 void restoreGameRules(const SettingsStore& store, Session& session);
-void restoreProxyAndStartDate(const SettingsStore& store, Session& session);
+QStringList restoreProxyAndStartDate(const SettingsStore& store, Session& session);
 // Every step in start-up order, with start-up's rule for a start date within the last seven days.
-void restoreAll(const SettingsStore& store, Session& session);
+QStringList restoreAll(const SettingsStore& store, Session& session);
 
 void save(SettingsStore& store, const Session& session, const WindowState& window = {});
 

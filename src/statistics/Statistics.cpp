@@ -230,6 +230,8 @@ StatisticSeries tipDistribution(const TipSheet& sheet, const MessageTable& messa
 {
     Counts counts{};
     for (const TipSheet::Row& row : sheet.cells) {
+        if (TipSheet::hasRepeat(row))
+            continue; // shown invalid on the sheet, so it counts nowhere
         for (int n : row) {
             if (n == 0)
                 return numberSeries(counts, messages.text(Msg::TipDistribution), game);

@@ -72,8 +72,9 @@ QByteArray read(const QString& path)
     return bytes;
 }
 
-void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game)
+Contents parse(const QByteArray& bytes, const Game& game)
 {
+    Contents contents;
     QList<QByteArray> lines = bytes.split('\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast(); // the end of the last line, not a line of its own
@@ -98,11 +99,30 @@ void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, cons
                 rest.truncate(colon);
         }
         row[TipSheet::Cells - 1] = TipSheet::cellValue(rest, game);
-        sheet.clearRow(r);
-        sheet.cells[r] = row;
+        if (TipSheet::hasRepeat(row))
+            throw FileError{QStringLiteral("Tipp %1 der Tippdatei enthält eine Zahl doppelt: %2")
+                                .arg(r + 1)
+                                .arg(QString::fromLatin1(lines[r].left(80)))};
+        contents.rows.push_back(row);
     }
     if (lines.size() > TipSheet::Rows)
-        ticketNumber = QString::fromLatin1(lines[TipSheet::Rows]);
+        contents.ticketNumber = QString::fromLatin1(lines[TipSheet::Rows]);
+    return contents;
+}
+
+void apply(const Contents& contents, TipSheet& sheet, QString& ticketNumber)
+{
+    for (std::size_t r = 0; r < contents.rows.size() && r < std::size_t(TipSheet::Rows); ++r) {
+        sheet.clearRow(int(r));
+        sheet.cells[r] = contents.rows[r];
+    }
+    if (contents.ticketNumber)
+        ticketNumber = *contents.ticketNumber;
+}
+
+void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game)
+{
+    apply(parse(bytes, game), sheet, ticketNumber);
 }
 
 void checkRange(const QByteArray& bytes, const Game& game)

@@ -6,6 +6,8 @@
 #include <QByteArray>
 #include <QDate>
 #include <QString>
+#include <optional>
+#include <vector>
 
 // The tip file (".tlt"): thirteen lines in Latin-1 with CR LF ends. Lines 1 to 12 hold the rows, the
 // seven cell texts joined by ","; line 13 holds the ticket number. No header, no lock flags.
@@ -25,9 +27,20 @@ void write(const QString& path, const TipSheet& sheet, const QString& ticketNumb
 // Reads the file's bytes; throws FileError when it cannot be opened or read.
 QByteArray read(const QString& path);
 
-// Fills rows from the lines of a tip file. Rows without a line keep their state; every cell passes the
-// cell rule; a line after the twelfth becomes the ticket number. Clearing the unlocked rows first is
-// the caller's step.
+// The rows of a tip file (one per line, at most twelve, every cell through the cell rule) and the
+// ticket number (a line after the twelfth). Throws FileError naming the first row that holds a number
+// twice, so a caller can refuse the file before it touches the sheet.
+struct Contents
+{
+    std::vector<TipSheet::Row> rows;
+    std::optional<QString> ticketNumber;
+};
+Contents parse(const QByteArray& bytes, const Game& game);
+
+// Fills rows from a parsed tip file. Rows without a line keep their state. Clearing the unlocked rows
+// first is the caller's step.
+void apply(const Contents& contents, TipSheet& sheet, QString& ticketNumber);
+// parse() and apply() in one; throws FileError as parse() does, leaving the sheet untouched.
 void apply(const QByteArray& bytes, TipSheet& sheet, QString& ticketNumber, const Game& game);
 
 // Throws Error naming the row when a cell of the file holds a whole number the game does not have,

@@ -27,6 +27,10 @@ QStringList lines(const TipSheet& sheet, const QDate& drawDate, GameRules rules,
                                "Reihe leeren. Es wurde nichts gedruckt.")
                     .arg(r + 1)
                     .arg(TipSheet::Cells)};
+        if (TipSheet::hasRepeat(row))
+            throw FileError{QStringLiteral("Tipp %1 enthält eine Zahl doppelt: bitte korrigieren oder die "
+                                           "Reihe leeren. Es wurde nichts gedruckt.")
+                                .arg(r + 1)};
         QStringList numbers;
         for (int v : row)
             numbers << QString::asprintf("%2d", v);

@@ -3,6 +3,7 @@
 #include "draws/Game.h"
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 // The twelve tips of the sheet. A cell is 0 (empty) or a number of the game; the cell rule keeps it so.
@@ -48,6 +49,24 @@ struct TipSheet
                 return false;
         return true;
     }
+    // Cells whose number appears elsewhere in the row too; empty cells never count.
+    static std::array<bool, Cells> repeatedCells(const Row& row)
+    {
+        std::array<bool, Cells> repeated{};
+        for (int i = 0; i < Cells; ++i)
+            for (int j = i + 1; j < Cells; ++j)
+                if (row[i] != 0 && row[i] == row[j])
+                    repeated[i] = repeated[j] = true;
+        return repeated;
+    }
+    static bool hasRepeat(const Row& row)
+    {
+        const auto repeated = repeatedCells(row);
+        return std::find(repeated.begin(), repeated.end(), true) != repeated.end();
+    }
+    // What checks, counts and searches take: seven numbers, none of them twice.
+    bool rowUsable(int row) const { return rowComplete(row) && !hasRepeat(cells[row]); }
+
     void clearRow(int row)
     {
         cells[row] = {};

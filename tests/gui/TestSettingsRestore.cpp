@@ -4,9 +4,13 @@
 
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -111,18 +115,22 @@ private slots:
             designedHeight = probe.height();
             designedFont = find<QTabWidget>(probe, QStringLiteral("PageControl1"))->font().pointSizeF();
         }
+        // As large as the screen allows.
+        const QSize screen = QGuiApplication::primaryScreen()->availableGeometry().size();
+        const int height = std::min(2 * designedHeight, screen.height());
+        const int width = screen.width();
         SettingsStore s = store();
-        s.writeInteger(QStringLiteral("height"), 2 * designedHeight);
-        s.writeInteger(QStringLiteral("width"), 3000);
+        s.writeInteger(QStringLiteral("height"), height);
+        s.writeInteger(QStringLiteral("width"), width);
         s.commit();
         QSize normal;
         {
             auto w = startWindow();
-            QCOMPARE(w->height(), 2 * designedHeight);
-            QCOMPARE(w->width(), 3000);
+            QCOMPARE(w->height(), height);
+            QCOMPARE(w->width(), width);
             QCOMPARE(find<QTabWidget>(*w, QStringLiteral("PageControl1"))->font().pointSizeF(),
-                     2 * designedFont);
-            w->resize(w->width() - 20, w->height() + 20);
+                     designedFont * height / designedHeight);
+            w->resize(w->width() - 20, w->height() - 20);
             normal = w->size();
             QVERIFY(w->close());
         }
@@ -138,6 +146,35 @@ private slots:
         }
         QCOMPARE(store().readInteger(QStringLiteral("height")), normal.height());
         QCOMPARE(store().readInteger(QStringLiteral("width")), normal.width());
+    }
+
+    void absurdStoredValuesAreClampedAndSaidOnce()
+    {
+        SettingsStore s = store();
+        s.writeInteger(QStringLiteral("height"), 2147483647);
+        s.writeInteger(QStringLiteral("width"), 2147483647);
+        s.writeText(QStringLiteral("Losnummer"), QString(2 * 1024 * 1024, QLatin1Char('1')));
+        s.commit();
+        auto w = startWindow();
+        const QSize screen = w->screen()->availableGeometry().size();
+        QVERIFY(w->height() <= screen.height() && w->width() <= screen.width());
+        QCOMPARE(w->session().ticketNumber.size(), StoredSettings::MaxTicketNumber);
+        QVERIFY(find<QLabel>(*w, QStringLiteral("Losnummer"))->sizeHint().width() < screen.width());
+        QCOMPARE(w->statusText(),
+                 QStringLiteral(
+                     "Gespeicherte Einstellungen angepasst oder zurückgesetzt: height, width, Losnummer"));
+    }
+
+    void damagedStoreFileIsSaidInTheStatusBar()
+    {
+        QFile file(SettingsStore::defaultFilePath());
+        QVERIFY(QDir().mkpath(QFileInfo(file).absolutePath()));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ not json");
+        file.close();
+        auto w = startWindow();
+        QVERIFY2(w->statusText().contains(QStringLiteral("beiseitegelegt")), qPrintable(w->statusText()));
+        QVERIFY(w->statusText().contains(SettingsStore::defaultFilePath() + QStringLiteral(".corrupt-")));
     }
 
     void firstCloseWritesEveryValue()

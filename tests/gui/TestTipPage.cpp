@@ -102,6 +102,32 @@ private slots:
         QCOMPARE(text("Label37"), QStringLiteral("134"));
     }
 
+    void rowWithANumberTwiceIsShownInvalidAndLeftOut()
+    {
+        const QColor red(255, 0, 0);
+        type(8, {"40", "1", "2", "40", "3", "41", "42"});
+        QCOMPARE(session().sheet.cells[1], (TipSheet::Row{40, 1, 2, 40, 3, 41, 42})); // as typed
+        QCOMPARE(cell(8)->palette().color(QPalette::Base), red);
+        QCOMPARE(cell(11)->palette().color(QPalette::Base), red);
+        QVERIFY(cell(9)->palette().color(QPalette::Base) != red);
+        QVERIFY2(m_window->statusText().contains(QStringLiteral("Tipp 2: die Zahl 40 steht mehrfach")),
+                 qPrintable(m_window->statusText()));
+        QVERIFY(!cell(8)->toolTip().isEmpty());
+        QCOMPARE(text("Label23"), QString()); // no hits shown, none tallied
+        QCOMPARE(session().tally, HitTally{});
+
+        // Correcting the repeat makes it an ordinary row again.
+        QLineEdit* c = cell(11);
+        c->setFocus(Qt::TabFocusReason);
+        c->selectAll();
+        QTest::keyClicks(c, QStringLiteral("43"));
+        QTest::keyClick(c, Qt::Key_Tab);
+        QCOMPARE(session().sheet.cells[1], (TipSheet::Row{1, 2, 3, 40, 41, 42, 43}));
+        QCOMPARE(cell(8)->palette().color(QPalette::Base), QColor(0, 255, 0));
+        QVERIFY(cell(8)->toolTip().isEmpty());
+        QCOMPARE(text("Label23"), QStringLiteral("7"));
+    }
+
     void cellRuleOnInput()
     {
         QLineEdit* c = cell(1);

@@ -34,6 +34,11 @@ void TestHome::explicitFolderWins()
     QCOMPARE(Home::resolve(wanted, dir.path()), wanted + QLatin1Char('/'));
     QVERIFY(QDir(wanted).exists());
     QCOMPARE(Home::resolve(wanted + QLatin1Char('/'), dir.path()), wanted + QLatin1Char('/'));
+
+    // Only a caller that writes there has it made.
+    const QString untouched = dir.filePath(QStringLiteral("other/home"));
+    QCOMPARE(Home::resolve(untouched, dir.path(), false), untouched + QLatin1Char('/'));
+    QVERIFY(!QDir(dir.filePath(QStringLiteral("other"))).exists());
 }
 
 void TestHome::writableExecutableFolder()

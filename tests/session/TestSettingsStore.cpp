@@ -242,6 +242,70 @@ private slots:
         StoredSettings::restoreGameRules(wrongType, s);
         QCOMPARE(s.gameRules, GameRules::AsPlayed);
     }
+
+    // Each value as a text, to compare whatever field it lands in.
+    static QString restoredText(const Session& s, const QString& name)
+    {
+        if (name == QLatin1String("Losnummer"))
+            return s.ticketNumber;
+        if (name == QLatin1String("ProxyHostEdit"))
+            return s.proxyHost;
+        if (name == QLatin1String("ProxyPortEdit"))
+            return s.proxyPort;
+        if (name == QLatin1String("Sprache"))
+            return QString::number(s.language);
+        if (name == QLatin1String("Spiel77Ja"))
+            return QString::number(s.compareTicket);
+        if (name == QLatin1String("UpDown8"))
+            return QString::number(s.sheet.tipCount);
+        if (name == QLatin1String("Edit1"))
+            return QString::number(s.sheet.cells[0][0]);
+        return QString::number(s.options.get(name).value_or(-1));
+    }
+
+    void storedValuesAreKeptWithinWhatTheProgramShows_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QVariant>("stored"); // int or QString
+        QTest::addColumn<QString>("restored");
+        QTest::addColumn<bool>("noted");
+        const QString huge(2 * 1024 * 1024, QLatin1Char('7'));
+        // clang-format off
+        QTest::addRow("2 MB ticket number") << "Losnummer" << QVariant(huge) << QString(40, QLatin1Char('7')) << true;
+        QTest::addRow("long proxy host")    << "ProxyHostEdit" << QVariant(QString(1000, QLatin1Char('h')))
+                                            << QString(255, QLatin1Char('h')) << true;
+        QTest::addRow("long proxy port")    << "ProxyPortEdit" << QVariant(QStringLiteral("808080808080")) << "80808" << true;
+        QTest::addRow("long tip cell text") << "Edit1" << QVariant(QStringLiteral("0000000000000000000000007")) << "0" << true;
+        QTest::addRow("language index")     << "Sprache" << QVariant(2147483647) << "8" << true;
+        QTest::addRow("negative language")  << "Sprache" << QVariant(-5) << "0" << true;
+        QTest::addRow("ticket comparison")  << "Spiel77Ja" << QVariant(7) << "1" << true;
+        QTest::addRow("tip count")          << "UpDown8" << QVariant(-2147483647 - 1) << "1" << true;
+        QTest::addRow("option above range") << "UpDown12" << QVariant(500) << "75" << true;
+        QTest::addRow("wrong type")         << "UpDown12" << QVariant(QStringLiteral("50")) << "30" << true;
+        QTest::addRow("sane ticket number") << "Losnummer" << QVariant(QStringLiteral("1234567")) << "1234567" << false;
+        QTest::addRow("sane option")        << "UpDown12" << QVariant(40) << "40" << false;
+        // clang-format on
+    }
+    void storedValuesAreKeptWithinWhatTheProgramShows()
+    {
+        QFETCH(QString, name);
+        QFETCH(QVariant, stored);
+        QFETCH(QString, restored);
+        QFETCH(bool, noted);
+        SettingsStore store;
+        if (stored.typeId() == QMetaType::Int)
+            store.writeInteger(name, stored.toInt());
+        else
+            store.writeText(name, stored.toString());
+        Session s;
+        // The steps alone: start-up's own rules (no proxy host means port 80) come after them.
+        const QStringList notes = StoredSettings::restoreGroup1(store, s) +
+                                  StoredSettings::restoreGroup2(store, s) +
+                                  StoredSettings::restoreTicketNumber(store, s) +
+                                  StoredSettings::restoreProxyAndStartDate(store, s);
+        QCOMPARE(restoredText(s, name), restored);
+        QCOMPARE(notes, noted ? QStringList{name} : QStringList{});
+    }
 };
 
 QTEST_GUILESS_MAIN(TestSettingsStore)

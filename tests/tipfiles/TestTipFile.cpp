@@ -75,7 +75,7 @@ private slots:
         QFETCH(Row, expected);
         QByteArray bytes;
         for (int r = 0; r <= row; ++r)
-            bytes += (r == row ? line : QByteArray("1,1,1,1,1,1,1")) +
+            bytes += (r == row ? line : QByteArray("1,2,3,4,5,6,7")) +
                      (QTest::currentDataTag() == QByteArray("LF only") ? "\n" : "\r\n");
         TipSheet sheet;
         QString ticketNumber;
@@ -103,6 +103,31 @@ private slots:
         QCOMPARE(sheet.hitText[7], QStringLiteral("3"));
         QCOMPARE(sheet.cells[11], Row{});
         QCOMPARE(ticketNumber, QStringLiteral("7654321"));
+    }
+
+    void rowWithANumberTwiceRefusesTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("line");
+        QTest::newRow("complete row") << QByteArray("5,5,5,5,5,5,10");
+        QTest::newRow("row being typed") << QByteArray("5,,,,,,5");
+        QTest::newRow("equal after the cell rule") << QByteArray("07,7,1,2,3,4,5");
+    }
+    void rowWithANumberTwiceRefusesTheFile()
+    {
+        QFETCH(QByteArray, line);
+        TipSheet sheet;
+        sheet.cells[0] = {9, 10, 11, 12, 13, 14, 15};
+        const TipSheet before = sheet;
+        QString ticketNumber = QStringLiteral("1234567");
+        try {
+            TipFile::apply("1,2,3,4,5,6,7\r\n\r\n" + line + "\r\n", sheet, ticketNumber, Game::classic());
+            QFAIL("a row with a number twice was loaded");
+        } catch (const FileError& e) {
+            QVERIFY2(e.message.startsWith(QStringLiteral("Tipp 3 ")), qPrintable(e.message));
+            QVERIFY2(e.message.contains(QString::fromLatin1(line)), qPrintable(e.message));
+        }
+        QCOMPARE(sheet, before);
+        QCOMPARE(ticketNumber, QStringLiteral("1234567"));
     }
 
     void unreadableFileIsAnError()

@@ -10,3 +10,4 @@ void attachStatistics(LottoZahlen& window); // src/statistics/StatisticsView.cpp
 void attachGenerator(LottoZahlen& window);  // src/tips/GeneratorView.cpp
 void attachTipFiles(LottoZahlen& window);   // src/tipfiles/TipFilesView.cpp
 void attachSettings(LottoZahlen& window);   // src/app/SettingsBinding.cpp
+void attachMail(LottoZahlen& window);       // src/gui/MailView.cpp

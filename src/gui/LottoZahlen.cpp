@@ -67,6 +67,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachGenerator(*this);
     attachTipFiles(*this);
     attachSettings(*this);
+    attachMail(*this);
 
     qApp->installEventFilter(this);
     resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());

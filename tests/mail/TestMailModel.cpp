@@ -19,9 +19,12 @@ private slots:
     void settingsRoundTrip_data()
     {
         QTest::addColumn<MailSettings>("settings");
-        MailSettings plain{QStringLiteral("smtp.example.org:587"), QStringLiteral("spieler@example.org"),
-                           QStringLiteral("geheim"),           QStringLiteral("spieler@example.org"),
-                           QStringLiteral("freund@example.org"), QStringLiteral("a@example.org, b@example.org"),
+        MailSettings plain{QStringLiteral("smtp.example.org:587"),
+                           QStringLiteral("spieler@example.org"),
+                           QStringLiteral("geheim"),
+                           QStringLiteral("spieler@example.org"),
+                           QStringLiteral("freund@example.org"),
+                           QStringLiteral("a@example.org, b@example.org"),
                            true};
         QTest::addRow("plain") << plain;
         QTest::addRow("empty") << MailSettings{};
@@ -56,17 +59,20 @@ private slots:
         struct stat st = {};
         QCOMPARE(::stat(QFile::encodeName(path).constData(), &st), 0);
         QCOMPARE(st.st_mode & 07777, mode_t(0600));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QLatin1String(MailSettings::FileName)});
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QLatin1String(MailSettings::FileName)});
 
         // A folder that cannot take the file: an error that names it, nothing half-written.
-        QVERIFY_THROWS_EXCEPTION(FileError, MailSettings::save(dir.filePath(QStringLiteral("fehlt/x.ini")), s));
+        QVERIFY_THROWS_EXCEPTION(FileError,
+                                 MailSettings::save(dir.filePath(QStringLiteral("fehlt/x.ini")), s));
     }
 
     void settingsReadFromHandWrittenFile()
     {
-        const MailSettings s = MailSettings::parse("; comment\r\n[smtp]\r\n host = smtp.example.org \r\nUSER=u\r\n"
-                                                   "VerifyCertificate=0\r\n[Other]\r\nFrom=x@y\r\n[MAIL]\r\n"
-                                                   "From=ich@example.org\r\nTo=\r\nunknown=1\r\nno line\r\n");
+        const MailSettings s =
+            MailSettings::parse("; comment\r\n[smtp]\r\n host = smtp.example.org \r\nUSER=u\r\n"
+                                "VerifyCertificate=0\r\n[Other]\r\nFrom=x@y\r\n[MAIL]\r\n"
+                                "From=ich@example.org\r\nTo=\r\nunknown=1\r\nno line\r\n");
         MailSettings expected;
         expected.host = QStringLiteral("smtp.example.org");
         expected.user = QStringLiteral("u");
@@ -116,9 +122,13 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("html");
-        QTest::addRow("two lines") << "a b\nc" << "<html><body>a &nbsp;b\n<br>c</body></html>";
-        QTest::addRow("markup stays text") << "1 < 2 & x" << "<html><body>1 &nbsp;&lt; &nbsp;2 &nbsp;&amp; &nbsp;x</body></html>";
-        QTest::addRow("empty") << "" << "<html><body></body></html>";
+        QTest::addRow("two lines") << "a b\nc"
+                                   << "<html><body>a &nbsp;b\n<br>c</body></html>";
+        QTest::addRow("markup stays text")
+            << "1 < 2 & x"
+            << "<html><body>1 &nbsp;&lt; &nbsp;2 &nbsp;&amp; &nbsp;x</body></html>";
+        QTest::addRow("empty") << ""
+                               << "<html><body></body></html>";
     }
     void htmlFromText()
     {
@@ -135,8 +145,8 @@ private slots:
         sheet.cells[0] = {3, 12, 17, 25, 33, 41, 48};
         sheet.cells[1] = {0, 5, 6, 7, 8, 9, 10}; // first field empty: no line
         sheet.cells[2] = {1, 2, 3, 4, 5, 6, 49};
-        QTest::addRow("tips 1 and 3") << sheet
-                                      << QStringList{QStringLiteral("3,12,17,25,33,41,48"), QStringLiteral("1,2,3,4,5,6,49")};
+        QTest::addRow("tips 1 and 3")
+            << sheet << QStringList{QStringLiteral("3,12,17,25,33,41,48"), QStringLiteral("1,2,3,4,5,6,49")};
         QTest::addRow("empty sheet") << TipSheet{} << QStringList{};
     }
     void tipMail()
@@ -146,7 +156,8 @@ private slots:
         const QStringList lines = TipMail::bodyLines(sheet);
         QCOMPARE(lines.mid(0, tipLines.size()), tipLines);
         QCOMPARE(lines.mid(tipLines.size(), 3),
-                 QStringList({QStringLiteral(" "), QStringLiteral(" "), QStringLiteral("Web-Link für Online Auswertung:")}));
+                 QStringList({QStringLiteral(" "), QStringLiteral(" "),
+                              QStringLiteral("Web-Link für Online Auswertung:")}));
         QCOMPARE(lines.size(), tipLines.size() + 4);
 
         // The link: every position of all twelve tips, tip first, position second, "&" between pairs.
@@ -157,8 +168,10 @@ private slots:
         QCOMPARE(pairs.size(), TipSheet::Rows * TipSheet::Cells);
         for (int t = 0; t < TipSheet::Rows; ++t)
             for (int p = 0; p < TipSheet::Cells; ++p)
-                QCOMPARE(pairs[t * TipSheet::Cells + p],
-                         QStringLiteral("Z%1_%2=%3").arg(t + 1).arg(p + 1).arg(TipSheet::cellText(sheet.cells[t][p])));
+                QCOMPARE(pairs[t * TipSheet::Cells + p], QStringLiteral("Z%1_%2=%3")
+                                                             .arg(t + 1)
+                                                             .arg(p + 1)
+                                                             .arg(TipSheet::cellText(sheet.cells[t][p])));
     }
 
     void tipMailSubject()

@@ -60,7 +60,7 @@ struct Trace
     bool rcptPending = false;
     int accepted = 0;
     QStringList refused;
-    QString lastReply;
+    QString authReply; // the server's verdict on the login
 
     void show(const QString& text) const
     {
@@ -92,7 +92,8 @@ int onTrace(CURL*, curl_infotype type, char* data, size_t size, void* user)
                 else
                     t.refused << reply;
             }
-            t.lastReply = reply;
+            if (t.authSent && t.authReply.isEmpty() && !continued && !reply.startsWith(QLatin1String("334")))
+                t.authReply = reply;
             t.show(reply);
         }
     } else if (type == CURLINFO_HEADER_OUT) {
@@ -182,7 +183,8 @@ QString errorText(CURLcode code, const char* detail, const Trace& trace, const S
                    "unverschlüsselt gesendet.")
             .arg(where);
     case CURLE_LOGIN_DENIED:
-        return QStringLiteral("Anmeldung am Server abgelehnt: ") + trace.lastReply;
+        return QStringLiteral("Anmeldung am Server abgelehnt: ") +
+               (trace.authReply.isEmpty() ? curlText : trace.authReply);
     case CURLE_OPERATION_TIMEDOUT:
         return QStringLiteral("Der Server %1 antwortet nicht (%2).").arg(where, curlText);
     case CURLE_COULDNT_CONNECT:

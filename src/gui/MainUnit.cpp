@@ -245,9 +245,8 @@ void MainUnit::sendEndedHere(const SendResult& result)
             m_prompts->error(result.error);
     } else if (m_prompts) {
         for (const QString& reply : result.refused)
-            m_prompts->error(QStringLiteral("ERROR: ") + reply);
+            m_prompts->error(ErrorPrefix + reply);
     }
-    emit sendEnded(result);
     // The end of a connection closes the view; a send that never reached the server leaves it open.
     if (result.connected)
         done(result.sent ? Accepted : Rejected);

@@ -41,9 +41,6 @@ public:
     void addAttachment(); // btnAttachment
     void textToHtml();    // MailFormHTMLButton
 
-signals:
-    void sendEnded(const SendResult& result);
-
 protected:
     void done(int result) override;
 

@@ -11,3 +11,4 @@ void attachGenerator(LottoZahlen& window);  // src/tips/GeneratorView.cpp
 void attachTipFiles(LottoZahlen& window);   // src/tipfiles/TipFilesView.cpp
 void attachAnalyses(LottoZahlen& window);   // src/gui/AnalysisView.cpp
 void attachSettings(LottoZahlen& window);   // src/app/SettingsBinding.cpp
+void attachMail(LottoZahlen& window);       // src/gui/MailView.cpp

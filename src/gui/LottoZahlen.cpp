@@ -68,6 +68,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachTipFiles(*this);
     attachAnalyses(*this);
     attachSettings(*this);
+    attachMail(*this);
 
     qApp->installEventFilter(this);
     resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());

@@ -120,6 +120,10 @@ void BarChartView::showSeries(const StatisticSeries& series)
     double hi = series.axisMaximum;
     if (hi <= lo)
         hi = lo + 1; // a single value still needs a visible range
+    // A fixed scale starts at the smallest bar, which would then have no height at all: the drawn axis
+    // keeps room below it (never below zero). The series keeps its bounds; the generator reads those.
+    if (series.scale == StatisticSeries::Scale::Fixed && lo > 0)
+        lo = std::max(0.0, std::floor(lo - std::max(1.0, (hi - lo) * 0.1)));
     m_axisY->setRange(lo, hi);
     if (series.scale == StatisticSeries::Scale::Automatic)
         m_axisY->applyNiceNumbers();

@@ -81,6 +81,7 @@ void ComparisonDialog::showResult(const Backtest::Result& r)
         for (double v : values)
             top = std::max(top, v);
     y->setRange(0, top * 1.05);
+    y->applyNiceNumbers();
     y->setLabelFormat(QStringLiteral("%.0f"));
     chart->addAxis(y, Qt::AlignLeft);
     series->attachAxis(y);

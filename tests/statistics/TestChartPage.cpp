@@ -34,6 +34,7 @@ private slots:
     void cleanup();
     void buttonsSwitchPagesAsTheirOperations();
     void chartShowsSeries();
+    void smallestBarStaysVisible();
     void errorKeepsChart();
     void startDatePicker();
 
@@ -94,6 +95,31 @@ void TestChartPage::buttonsSwitchPagesAsTheirOperations()
     QCOMPARE(currentPage(), QStringLiteral("TabSheet5"));
     QCOMPARE(m_window->session().chart.bars.size(), size_t(50));
     QVERIFY(m_window->prompts().shown.isEmpty());
+}
+
+// A fixed scale starts at the smallest value; the drawn axis starts below it, so that bar has a height,
+// while the series keeps its bounds for the generator.
+void TestChartPage::smallestBarStaysVisible()
+{
+    StatisticSeries series;
+    series.bars = {{1, 133, std::nullopt}, {2, 179, std::nullopt}, {3, 150, std::nullopt}};
+    series.setFixedBoundsFromBars();
+    BarChartView view;
+    view.resize(400, 300);
+    view.showSeries(series);
+    QCOMPARE(series.axisMinimum, 133.0);
+    QVERIFY(view.valueAxis()->min() < 133);
+    QVERIFY(view.valueAxis()->min() >= 0);
+    QCOMPARE(view.valueAxis()->max(), 179.0);
+
+    // The smallest bar is drawn: its column holds green pixels just above the axis line.
+    const QImage image = view.grab().toImage();
+    const QRectF plot = view.chart()->plotArea();
+    const int x = int(plot.left() + plot.width() / 6); // the middle of the first of three bars
+    int green = 0;
+    for (int y = int(plot.bottom()) - 12; y < int(plot.bottom()) - 2; ++y)
+        green += QColor(image.pixel(x, y)).green() > 100 && QColor(image.pixel(x, y)).red() < 60;
+    QVERIFY(green > 5);
 }
 
 void TestChartPage::chartShowsSeries()

@@ -70,6 +70,9 @@ UpdateClient::Answer UpdateClient::get(const QDate& date)
     if (!reply->isFinished())
         loop.exec(QEventLoop::AllEvents);
     timer.stop();
+    // Only the application's end leaves the loop early: the update ends with it.
+    if (!reply->isFinished())
+        stop();
 
     const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
     if (timedOut) {

@@ -42,19 +42,29 @@ void attachUpdate(LottoZahlen& window)
         window.setBusy(true, {stop});
         if (stop)
             stop->setVisible(true);
+        // The generator's menu item stays live in the busy state to stop its own run; here it would
+        // only stop a generator that is not running.
+        QAction* generate = window.findChild<QAction*>(QStringLiteral("Berechnen1"));
+        if (generate && !generate->isEnabled())
+            generate = nullptr;
+        if (generate)
+            generate->setEnabled(false);
         struct Restore
         {
             LottoZahlen& window;
             QAbstractButton* stop;
+            QAction* generate;
             std::shared_ptr<DrawUpdate*> running;
             ~Restore()
             {
                 window.setBusy(false);
                 if (stop)
                     stop->setVisible(false);
+                if (generate)
+                    generate->setEnabled(true);
                 *running = nullptr;
             }
-        } restore{window, stop, running};
+        } restore{window, stop, generate, running};
 
         const DrawUpdate::Outcome outcome = run.run();
         if (outcome.end == DrawUpdate::End::Unreadable)

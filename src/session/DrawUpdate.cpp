@@ -100,8 +100,10 @@ DrawUpdate::Outcome DrawUpdate::run()
     while (date <= s.today && !m_client.stopped()) {
         call(m_hooks.progress, Loading);
         const UpdateClient::Answer answer = m_client.get(date);
-        if (answer.stopped)
+        if (answer.stopped) {
+            call(m_hooks.progress, Stopped);
             break;
+        }
         ++outcome.requests;
         call(m_hooks.progress, QStringLiteral("Received %1 bytes").arg(answer.body.size()));
         call(m_hooks.note, Disclaimer);

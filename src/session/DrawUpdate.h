@@ -38,6 +38,7 @@ public:
 
     inline static const QString Loading = QStringLiteral("Loading");
     inline static const QString Disclaimer = QStringLiteral("Not guarantee the accuracy of the numbers!");
+    inline static const QString Stopped = QStringLiteral("Gestoppt");
 
     // Checks the server address and the proxy port before anything happens; throws Error when one of
     // them is unusable.

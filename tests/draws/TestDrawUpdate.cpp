@@ -211,12 +211,14 @@ private slots:
         UpdateServer server({{QStringLiteral("20200110"), UpdateServer::answer(200, k1001, 20)},
                              {QStringLiteral("20200117"), UpdateServer::answer(200, k1701)}});
         Session s = session(server);
-        DrawUpdate update(s, {});
+        Recorded seen;
+        DrawUpdate update(s, seen.hooks());
         QTimer::singleShot(300, [&update] { update.stop(); });
         QElapsedTimer clock;
         clock.start();
         const DrawUpdate::Outcome outcome = update.run();
         QVERIFY(clock.elapsed() < 10000);
+        QCOMPARE(seen.progress, (QStringList{DrawUpdate::Loading, DrawUpdate::Stopped}));
         QCOMPARE(outcome.end, DrawUpdate::End::Stopped);
         QCOMPARE(outcome.appended, 0);
         QCOMPARE(server.requestedDates(), QStringList{QStringLiteral("20200110")});

@@ -96,6 +96,7 @@ private slots:
         window().refresh();
         auto* stop = control("SpeedButton8");
         auto* menu = window().findChild<QAction*>(QStringLiteral("Aktualisieren1"));
+        auto* generate = window().findChild<QAction*>(QStringLiteral("Berechnen1"));
         QVERIFY(stop->isHidden());
 
         // Once the second request hangs, look at the window, try a second start, then stop.
@@ -110,7 +111,7 @@ private slots:
             seen << window().progressText() << window().statusText() << window().drawLine();
             seen << QString::number(control("BitBtn1")->isEnabled())
                  << QString::number(control("SpeedButton10")->isEnabled())
-                 << QString::number(menu->isEnabled())
+                 << QString::number(menu->isEnabled()) << QString::number(generate->isEnabled())
                  << QString::number(!stop->isHidden() && stop->isEnabled());
             menu->trigger();
             QTest::mouseClick(stop, Qt::LeftButton);
@@ -124,12 +125,12 @@ private slots:
         QCOMPARE(seen, (QStringList{QStringLiteral("Loading"), QStringLiteral("17.01.2020"),
                                     DrawDate::shortDayLine(DrawDate::fromQDate(d("10.01.2020"))) +
                                         QStringLiteral(" 00:00     10  13  14  24  28  47  48  12  B: 12"),
-                                    "0", "0", "0", "1"}));
+                                    "0", "0", "0", "0", "1"}));
         QCOMPARE(server.requestedDates(),
                  (QStringList{QStringLiteral("20200110"), QStringLiteral("20200117")}));
         QCOMPARE(stored().size(), 4u);
         QVERIFY(control("BitBtn1")->isEnabled() && control("SpeedButton10")->isEnabled() &&
-                menu->isEnabled());
+                menu->isEnabled() && generate->isEnabled());
         QVERIFY(stop->isHidden());
         QVERIFY(!s.busy);
         // The end looks up the newest draw.

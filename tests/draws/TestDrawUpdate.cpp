@@ -3,6 +3,7 @@
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
 #include "session/DrawUpdate.h"
+#include "session/SettingsStore.h"
 
 #include <QElapsedTimer>
 #include <QTimer>
@@ -286,6 +287,19 @@ private slots:
         }
         QVERIFY(!s.busy);
         QVERIFY(peer.requests().isEmpty());
+    }
+
+    void serverAddressIsStoredWithTheOtherSettings()
+    {
+        Session s(home());
+        QCOMPARE(s.updateServer, QString::fromLatin1(UpdateAnswer::DefaultServer));
+        s.updateServer = QStringLiteral("http://127.0.0.1:8080");
+        const QString path = m_home.filePath(QStringLiteral("Korvex.json"));
+        SettingsStore store(path);
+        StoredSettings::save(store, s);
+        Session restored(home());
+        StoredSettings::restoreAll(SettingsStore(path, SettingsStore::Mode::ReadOnly), restored);
+        QCOMPARE(restored.updateServer, s.updateServer);
     }
 
     void noConnectionIsAFailureAndTheUpdateGoesOn()

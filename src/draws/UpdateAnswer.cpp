@@ -149,15 +149,16 @@ QString shownBody(const QByteArray& body, int maxChars)
         text = QString::fromLatin1(body);
     QString shown;
     for (const QChar c : text) {
-        if (shown.size() >= maxChars) {
+        const char16_t u = c.unicode();
+        // The limit holds for the text shown, escapes included.
+        const QString piece = (u < 0x20 && u != '\n' && u != '\r' && u != '\t') || u == 0x7F
+                                  ? QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'))
+                                  : QString(c);
+        if (shown.size() + piece.size() > maxChars) {
             shown += QStringLiteral("…");
             break;
         }
-        const char16_t u = c.unicode();
-        if ((u < 0x20 && u != '\n' && u != '\r' && u != '\t') || u == 0x7F)
-            shown += QStringLiteral("\\x%1").arg(int(u), 2, 16, QLatin1Char('0'));
-        else
-            shown += c;
+        shown += piece;
     }
     return shown;
 }

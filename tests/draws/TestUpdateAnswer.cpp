@@ -157,6 +157,8 @@ private slots:
                                          "e"),
                  QStringLiteral("Grüße"));
         QCOMPARE(UpdateAnswer::shownBody(QByteArray(10, 'a'), 4), QStringLiteral("aaaa…"));
+        // Escapes count towards the limit (found by fuzzing: NUL bytes quadrupled the text).
+        QCOMPARE(UpdateAnswer::shownBody(QByteArray(10, '\0'), 9), QStringLiteral("\\x00\\x00…"));
     }
 };
 

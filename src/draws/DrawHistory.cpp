@@ -112,6 +112,15 @@ ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day
 
 QString drawLine(const CurrentDraw& draw, DrawShownBy shownBy)
 {
+    if (shownBy == DrawShownBy::Update) {
+        QString line = DrawDate::shortDayLine(draw.date) + QStringLiteral(" 00:00   ");
+        for (int n : draw.numbers)
+            line += QStringLiteral("  ") + QString::number(n);
+        line += QStringLiteral("  ") + QString::number(draw.bonus);
+        if (draw.bonus > 0)
+            line += QStringLiteral("  B: ") + QString::number(draw.bonus);
+        return line;
+    }
     const int blanks = shownBy == DrawShownBy::Lookup && draw.position == 0 ? 3 : 2;
     QString line = DrawDate::shortDayLine(draw.date) + QString(blanks, QLatin1Char(' '));
     for (int n : draw.numbers)

@@ -26,7 +26,8 @@ enum class DrawShownBy
 {
     Lookup,
     Step,
-    Search
+    Search,
+    Update // a draw just received from the server
 };
 
 // Lookup and the draw bar's arrows as pure functions over the records of one file read, oldest first.
@@ -66,7 +67,8 @@ ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day
                               bool mainDrawOnly, const CurrentDraw& shown);
 
 // The line above the tips: "DDD dd.mm.yy", blanks, each number after two blanks; a step adds the
-// bonus as " B: n" when there is one.
+// bonus as " B: n" when there is one. A draw received by the update shows its time (00:00), all eight
+// values and then "  B: n" when it has a bonus.
 QString drawLine(const CurrentDraw& draw, DrawShownBy shownBy);
 QString crossSumLine(const CurrentDraw& draw);
 // The ENCORE digits of a record as text, "0000000" when it carries none.

@@ -1,10 +1,114 @@
 #include "draws/DrawImport.h"
 #include "gui/Attach.h"
+#include "gui/LoEingab.h"
 #include "gui/LottoZahlen.h"
+#include "session/DrawMaintenance.h"
+#include "session/DrawUpdate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
+#include <QToolButton>
 #include <memory>
+
+namespace {
+
+template <typename Action> void onClick(LottoZahlen& window, const char* name, Action action)
+{
+    if (auto* button = window.control<QAbstractButton>(QLatin1String(name)))
+        QObject::connect(button, &QAbstractButton::clicked, &window,
+                         [&window, action] { window.guarded(action); });
+}
+
+void attachUpdate(LottoZahlen& window)
+{
+    auto* stop = window.control<QAbstractButton>(QStringLiteral("SpeedButton8"));
+    auto running = std::make_shared<DrawUpdate*>(nullptr);
+
+    auto update = [&window, stop, running] {
+        Session& s = window.session();
+        // Nothing else may run meanwhile, a second update least of all.
+        if (s.busy || *running)
+            return;
+        DrawUpdate::Hooks hooks;
+        hooks.progress = [&window](const QString& text) { window.setProgress(text); };
+        hooks.note = [&window](const QString& text) { window.setStatus(text); };
+        hooks.received = [&window] { window.refresh(); };
+        hooks.betweenRequests = [] { QApplication::processEvents(); };
+        // Checks the server address and the proxy port before any control is disabled.
+        DrawUpdate run(s, hooks);
+
+        *running = &run;
+        window.setBusy(true, {stop});
+        if (stop)
+            stop->setVisible(true);
+        // The generator's menu item stays live in the busy state to stop its own run; here it would
+        // only stop a generator that is not running.
+        QAction* generate = window.findChild<QAction*>(QStringLiteral("Berechnen1"));
+        if (generate && !generate->isEnabled())
+            generate = nullptr;
+        if (generate)
+            generate->setEnabled(false);
+        struct Restore
+        {
+            LottoZahlen& window;
+            QAbstractButton* stop;
+            QAction* generate;
+            std::shared_ptr<DrawUpdate*> running;
+            ~Restore()
+            {
+                window.setBusy(false);
+                if (stop)
+                    stop->setVisible(false);
+                if (generate)
+                    generate->setEnabled(true);
+                *running = nullptr;
+            }
+        } restore{window, stop, generate, running};
+
+        const DrawUpdate::Outcome outcome = run.run();
+        if (outcome.end == DrawUpdate::End::Unreadable)
+            window.prompts().error(DrawUpdate::unreadableMessage(outcome));
+    };
+    onClick(window, "BitBtn1", update);
+    onClick(window, "SpeedButton10", update);
+    if (auto* menu = window.findChild<QAction*>(QStringLiteral("Aktualisieren1")))
+        QObject::connect(menu, &QAction::triggered, &window, [&window, update] { window.guarded(update); });
+
+    if (stop)
+        QObject::connect(stop, &QAbstractButton::clicked, &window, [stop, running] {
+            stop->setVisible(false);
+            if (*running)
+                (*running)->stop();
+        });
+}
+
+void attachEntryAndDeletion(LottoZahlen& window)
+{
+    onClick(window, "BitBtn8", [&window] {
+        Session& s = window.session();
+        if (s.busy)
+            return;
+        const DrawEntry::Start start = DrawMaintenance::beginEntry(s);
+        LoEingab dialog([&s](const QDate& date) { return s.gameOn(date); }, &window);
+        dialog.check = [&s](const DrawEntryValue& v) { return DrawEntry::problem(v, s.gameOn(v.date)); };
+        dialog.complain = [&window](const QString& text) { window.prompts().error(text); };
+        dialog.setValue(start.value);
+        if (dialog.exec() == QDialog::Accepted)
+            DrawMaintenance::storeEntry(s, dialog.value(), start);
+        DrawMaintenance::endEntry(s, start);
+    });
+    onClick(window, "BitBtn6", [&window] {
+        Session& s = window.session();
+        if (s.busy)
+            return;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        DrawMaintenance::deleteShown(s);
+        QApplication::restoreOverrideCursor();
+    });
+}
+
+} // namespace
 
 void attachDraws(LottoZahlen& window)
 {
@@ -42,4 +146,6 @@ void attachDraws(LottoZahlen& window)
             });
         });
     }
+    attachUpdate(window);
+    attachEntryAndDeletion(window);
 }

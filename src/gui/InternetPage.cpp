@@ -31,14 +31,23 @@ InternetPage::InternetPage(LottoZahlen& window, QWidget* parent)
     portLabel->setObjectName(QStringLiteral("Label58"));
     form->addRow(hostLabel, host);
     form->addRow(portLabel, port);
+    auto* server = new QLineEdit(s.updateServer, proxyBox);
+    server->setObjectName(QStringLiteral("UpdateServerEdit"));
+    server->setToolTip(QStringLiteral("Adresse des Servers, von dem die Ziehungen geholt werden"));
+    auto* serverLabel = new QLabel(QStringLiteral("Update-Server"), proxyBox);
+    serverLabel->setObjectName(QStringLiteral("LabelUpdateServer"));
+    form->addRow(serverLabel, server);
     layout->addWidget(proxyBox);
     connect(host, &QLineEdit::textChanged, this, [&s](const QString& t) { s.proxyHost = t; });
     connect(port, &QLineEdit::textChanged, this, [&s](const QString& t) { s.proxyPort = t; });
-    window.onRefresh([&s, host, port] {
+    connect(server, &QLineEdit::textChanged, this, [&s](const QString& t) { s.updateServer = t; });
+    window.onRefresh([&s, host, port, server] {
         if (host->text() != s.proxyHost)
             host->setText(s.proxyHost);
         if (port->text() != s.proxyPort)
             port->setText(s.proxyPort);
+        if (server->text() != s.updateServer)
+            server->setText(s.updateServer);
     });
 
     auto* linkBox = new QGroupBox(QStringLiteral("Links"), this);

@@ -4,7 +4,7 @@
 
 class LottoZahlen;
 
-// "Internet-Optionen": the proxy of the draw update and the web links.
+// "Internet-Optionen": the server and proxy of the draw update, and the web links.
 class InternetPage : public QWidget
 {
     Q_OBJECT

@@ -6,7 +6,6 @@
 #include "gui/ChartPage.h"
 #include "gui/DatabasePage.h"
 #include "gui/InternetPage.h"
-#include "gui/LoEingab.h"
 #include "gui/MainUnit.h"
 #include "gui/SoundView.h"
 #include "gui/TipPage.h"
@@ -56,8 +55,8 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     buildMenu();
     buildPages();
 
-    // The dialogs exist for the whole run, created after the window in this order.
-    m_form3 = new LoEingab(this);
+    // The dialogs exist for the whole run, created after the window in this order; the entry dialog
+    // (TForm3) is made afresh for every entry.
     m_form6 = new Zahlenwahl(this);
     m_mailer = new MainUnit(this);
 
@@ -236,6 +235,17 @@ void LottoZahlen::setStatus(const QString& text)
 QString LottoZahlen::statusText() const
 {
     return m_panel1->text();
+}
+
+void LottoZahlen::setProgress(const QString& text)
+{
+    m_panel0->setText(text);
+    m_panel0->repaint();
+}
+
+QString LottoZahlen::progressText() const
+{
+    return m_panel0->text();
 }
 
 void LottoZahlen::showPage(const QString& pageName)

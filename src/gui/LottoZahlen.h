@@ -10,7 +10,6 @@
 
 class QLabel;
 class QTabWidget;
-class LoEingab;
 class Zahlenwahl;
 class MainUnit;
 class SoundView;
@@ -34,7 +33,6 @@ public:
     Session& session() { return m_session; }
     Prompts& prompts() { return m_prompts; }
     Zahlenwahl& numberDialog() { return *m_form6; }
-    LoEingab& entryDialog() { return *m_form3; }
     MainUnit& mailDialog() { return *m_mailer; }
     TipPage& tipPage() { return *m_tipPage; }
 
@@ -57,6 +55,9 @@ public:
     // Status bar panel 1 (the wide one), painted at once.
     void setStatus(const QString& text);
     QString statusText() const;
+    // Status bar panel 0 (the narrow one): the draw update's progress.
+    void setProgress(const QString& text);
+    QString progressText() const;
     void showPage(const QString& pageName); // e.g. "TabSheet5"
     void openProductPage();
     void openHelp();
@@ -97,7 +98,6 @@ private:
     QTabWidget* m_pages = nullptr;
     QLabel* m_panel0 = nullptr;
     QLabel* m_panel1 = nullptr;
-    LoEingab* m_form3 = nullptr;
     Zahlenwahl* m_form6 = nullptr;
     MainUnit* m_mailer = nullptr;
     bool m_startedUp = false;

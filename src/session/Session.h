@@ -5,6 +5,7 @@
 #include "draws/DrawHistory.h"
 #include "draws/Game.h"
 #include "draws/GameEras.h"
+#include "draws/UpdateAnswer.h"
 #include "generator/GeneratorOptions.h"
 #include "language/MessageTable.h"
 #include "statistics/StatisticSeries.h"
@@ -84,9 +85,11 @@ public:
     RandomSource random;
     bool busy = false; // a long run handles events: no changes meanwhile
 
-    // Proxy of the draw update ("Internet-Optionen")
+    // The draw update ("Internet-Optionen"): the maker's server, the proxy, the time a request may take
+    QString updateServer = QString::fromLatin1(UpdateAnswer::DefaultServer);
     QString proxyHost;
     QString proxyPort = QStringLiteral("80");
+    int updateTimeoutMs = 30000;
 
     // The main chart: every statistic replaces it, the searches clear it
     StatisticSeries chart;

@@ -336,6 +336,7 @@ std::optional<std::pair<int, int>> tipCell(int edit)
 }
 
 const QString GameRulesKey = QStringLiteral("Spielregeln");
+const QString UpdateServerKey = QStringLiteral("UpdateServerEdit");
 constexpr int TipCountUpDown = 8;
 constexpr int UpDownCount = 21;
 constexpr int Edit36UpDown = 6; // Edit36 is the edit of UpDown6
@@ -504,6 +505,11 @@ QStringList restoreProxyAndStartDate(const SettingsStore& store, Session& sessio
         notes.reset(reading);
     }
     try {
+        if (store.exists(UpdateServerKey))
+            session.updateServer = store.readText(UpdateServerKey);
+    } catch (const SettingsStore::ReadError&) {
+    }
+    try {
         if (store.exists(QStringLiteral("DateTimePicker2"))) {
             // The picker accepts nothing before its earliest date.
             const QDate date = DrawDate::toQDate(store.readDate(QStringLiteral("DateTimePicker2")));
@@ -574,6 +580,7 @@ void save(SettingsStore& store, const Session& session, const WindowState& windo
     }
     store.writeText(QStringLiteral("ProxyHostEdit"), session.proxyHost);
     store.writeText(QStringLiteral("ProxyPortEdit"), session.proxyPort);
+    store.writeText(UpdateServerKey, session.updateServer);
     store.writeDate(QStringLiteral("DateTimePicker2"), DrawDate::fromQDate(session.startDate));
     store.writeInteger(QStringLiteral("Spiel77Ja"), session.compareTicket);
     store.writeInteger(QStringLiteral("Super6Ja"), session.compareSuper6);

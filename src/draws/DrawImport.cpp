@@ -12,27 +12,6 @@
 
 namespace DrawImport {
 
-namespace {
-
-constexpr int FieldCount = 1 + Game::NumbersPerDraw + 1; // date, numbers, bonus
-
-// A field as quoted in a message: cut short, control bytes (a NUL above all) written as \xHH so that
-// the message stays whole wherever it is printed.
-QString shown(const QByteArray& field)
-{
-    constexpr int MaxShown = 40;
-    QString text;
-    for (const char c : field.left(MaxShown)) {
-        const auto byte = uchar(c);
-        if (byte < 0x20 || byte == 0x7F)
-            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
-        else
-            text += QChar(byte);
-    }
-    return QLatin1Char('"') + text + (field.size() > MaxShown ? QStringLiteral("…\"") : QStringLiteral("\""));
-}
-
-// A whole decimal number that fits 32 bits, blanks around it allowed.
 std::optional<qint64> wholeNumber(const QByteArray& field)
 {
     const QByteArray t = field.trimmed();
@@ -53,6 +32,26 @@ std::optional<qint64> wholeNumber(const QByteArray& field)
 std::uint8_t lowestByte(qint64 value)
 {
     return std::uint8_t(quint64(value) & 0xFF);
+}
+
+namespace {
+
+constexpr int FieldCount = 1 + Game::NumbersPerDraw + 1; // date, numbers, bonus
+
+// A field as quoted in a message: cut short, control bytes (a NUL above all) written as \xHH so that
+// the message stays whole wherever it is printed.
+QString shown(const QByteArray& field)
+{
+    constexpr int MaxShown = 40;
+    QString text;
+    for (const char c : field.left(MaxShown)) {
+        const auto byte = uchar(c);
+        if (byte < 0x20 || byte == 0x7F)
+            text += QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+        else
+            text += QChar(byte);
+    }
+    return QLatin1Char('"') + text + (field.size() > MaxShown ? QStringLiteral("…\"") : QStringLiteral("\""));
 }
 
 // Returns the error text for a bad line, or an empty text after filling the record.
@@ -82,7 +81,8 @@ QString parseLine(const QByteArray& line, DrawRecord& record)
     record = DrawRecord{};
     record.datum = DrawDate::fromQDate(date);
     if (!DrawFile::isSupportedDate(record.datum))
-        return QStringLiteral("Feld 1 liegt nicht zwischen 25.09.2009 und 31.12.2199: %1").arg(shown(fields[0]));
+        return QStringLiteral("Feld 1 liegt nicht zwischen 25.09.2009 und 31.12.2199: %1")
+            .arg(shown(fields[0]));
     for (int f = 1; f < FieldCount; ++f) {
         const auto value = wholeNumber(fields[f]);
         if (!value)
@@ -143,17 +143,19 @@ ParseResult parse(const QByteArray& text)
         if (!result.records.empty()) {
             const DrawRecord& previous = result.records.back();
             if (record.datum < previous.datum)
-                return fail(i, QStringLiteral("das Datum %1 liegt vor dem der Zeile davor (%2); die Ziehungen "
-                                              "müssen nach Datum aufsteigend sortiert sein")
-                                   .arg(DrawDate::format(record.datum), DrawDate::format(previous.datum)));
+                return fail(i,
+                            QStringLiteral("das Datum %1 liegt vor dem der Zeile davor (%2); die Ziehungen "
+                                           "müssen nach Datum aufsteigend sortiert sein")
+                                .arg(DrawDate::format(record.datum), DrawDate::format(previous.datum)));
             if (record.datum != previous.datum)
                 mainDrawLine = -1;
         }
         if (record.isMainDraw()) {
             if (mainDrawLine >= 0)
-                return fail(i, QStringLiteral("zweite Ziehung mit Bonuszahl am %1 (die erste steht in Zeile %2)")
-                                   .arg(DrawDate::format(record.datum))
-                                   .arg(mainDrawLine + 1));
+                return fail(i,
+                            QStringLiteral("zweite Ziehung mit Bonuszahl am %1 (die erste steht in Zeile %2)")
+                                .arg(DrawDate::format(record.datum))
+                                .arg(mainDrawLine + 1));
             mainDrawLine = i;
         }
         result.records.push_back(record);

@@ -4,6 +4,8 @@
 
 #include <QByteArray>
 #include <QString>
+#include <cstdint>
+#include <optional>
 #include <vector>
 
 class DrawFile;
@@ -14,6 +16,11 @@ class DrawFile;
 // written, so a bad line leaves the draw file exactly as it was.
 namespace DrawImport {
 inline constexpr const char* DefaultCsvName = "LOTTOMAX.csv";
+
+// The number fields of a draw line, shared by the import and the update answers: a whole decimal number
+// that fits 32 bits (blanks around it allowed), stored as its lowest byte.
+std::optional<qint64> wholeNumber(const QByteArray& field);
+std::uint8_t lowestByte(qint64 value);
 
 struct ParseResult
 {

@@ -1,6 +1,7 @@
 #include "draws/UpdateAnswer.h"
 
 #include "draws/DrawDate.h"
+#include "draws/DrawImport.h"
 
 #include <QStringDecoder>
 #include <limits>
@@ -11,29 +12,6 @@ namespace UpdateAnswer {
 namespace {
 
 constexpr int EncoreDigits = 7;
-
-// A whole decimal number that fits 32 bits, blanks around it allowed.
-std::optional<qint64> wholeNumber(const QByteArray& field)
-{
-    const QByteArray t = field.trimmed();
-    qsizetype i = 0;
-    if (i < t.size() && (t[i] == '+' || t[i] == '-'))
-        ++i;
-    if (i == t.size() || t.size() - i > 10)
-        return std::nullopt;
-    for (qsizetype k = i; k < t.size(); ++k)
-        if (t[k] < '0' || t[k] > '9')
-            return std::nullopt;
-    const qint64 value = t.toLongLong();
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return value;
-}
-
-std::uint8_t lowestByte(qint64 value)
-{
-    return std::uint8_t(quint64(value) & 0xFF);
-}
 
 bool repeatsANumber(const DrawRecord& r)
 {
@@ -83,7 +61,7 @@ std::optional<DrawRecord> parseLine(const QByteArray& line, const QDate& date, c
         const qsizetype comma = line.indexOf(',', at);
         if (comma < 0)
             return std::nullopt;
-        const auto number = wholeNumber(line.mid(at, comma - at));
+        const auto number = DrawImport::wholeNumber(line.mid(at, comma - at));
         if (!number)
             return std::nullopt;
         value = *number;
@@ -93,8 +71,8 @@ std::optional<DrawRecord> parseLine(const QByteArray& line, const QDate& date, c
     DrawRecord r;
     r.datum = DrawDate::fromQDate(date);
     for (int i = 0; i < Game::NumbersPerDraw; ++i)
-        r.zahlen[std::size_t(i)] = lowestByte(values[std::size_t(i)]);
-    r.bonus = lowestByte(values.back());
+        r.zahlen[std::size_t(i)] = DrawImport::lowestByte(values[std::size_t(i)]);
+    r.bonus = DrawImport::lowestByte(values.back());
     r.super6 = before.super6;
 
     const QByteArray rest = line.mid(at);

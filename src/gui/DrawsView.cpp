@@ -94,6 +94,7 @@ void attachEntryAndDeletion(LottoZahlen& window)
         dialog.check = [&s](const DrawEntryValue& v) { return DrawEntry::problem(v, s.gameOn(v.date)); };
         dialog.complain = [&window](const QString& text) { window.prompts().error(text); };
         dialog.setValue(start.value);
+        window.languages().adopt(&dialog);
         if (dialog.exec() == QDialog::Accepted)
             DrawMaintenance::storeEntry(s, dialog.value(), start);
         DrawMaintenance::endEntry(s, start);

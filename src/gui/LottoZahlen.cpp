@@ -6,6 +6,7 @@
 #include "gui/ChartPage.h"
 #include "gui/DatabasePage.h"
 #include "gui/InternetPage.h"
+#include "gui/LoEingab.h"
 #include "gui/MainUnit.h"
 #include "gui/SoundView.h"
 #include "gui/TipPage.h"
@@ -20,6 +21,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QSaveFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -69,6 +72,14 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachSettings(*this);
     attachMail(*this);
 
+    // The languages visit the window, then its dialogs in the order they were made.
+    m_languages.addView(this);
+    for (QObject* child : children()) {
+        if (auto* dialog = qobject_cast<QDialog*>(child); dialog && !dialog->objectName().isEmpty())
+            m_languages.addView(dialog);
+    }
+    loadLanguage = [this] { chooseLanguage(m_session.language); };
+
     qApp->installEventFilter(this);
     resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());
     move(400, 193);
@@ -104,11 +115,16 @@ void LottoZahlen::buildMenu()
         {"Spanisch1", "Spanisch"}, {"Trkisch1", "Türkisch"},       {"Russisch1", "Russisch"},
         {"Polnisch1", "Polnisch"}, {"schechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
     };
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
     for (const auto& [name, caption] : languages) {
         auto* action = language->addAction(QString::fromUtf8(caption));
         action->setObjectName(QLatin1String(name));
         action->setCheckable(true);
         group->addAction(action);
+        for (int number = 0; number < LanguageFiles::LanguageCount; ++number) {
+            if (qstrcmp(LanguageFiles::byNumber(number)->action, name) == 0)
+                connect(action, &QAction::triggered, this, [this, number] { chooseLanguage(number); });
+        }
     }
     group->actions().first()->setChecked(true);
     auto* separator = language->addSeparator();
@@ -117,6 +133,7 @@ void LottoZahlen::buildMenu()
     auto* exportAction = language->addAction(QStringLiteral("Export"));
     exportAction->setObjectName(QStringLiteral("Export1"));
     exportAction->setVisible(false);
+    connect(exportAction, &QAction::triggered, this, &LottoZahlen::exportLanguage);
 
     auto* help = menu->addMenu(QStringLiteral("Hilfe"));
     help->setObjectName(QStringLiteral("Hilfe1"));
@@ -153,6 +170,50 @@ void LottoZahlen::buildPages()
     m_pages->setTabVisible(5, false);
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
+}
+
+void LottoZahlen::chooseLanguage(int number)
+{
+    const LanguageFiles::Language* language = LanguageFiles::byNumber(number);
+    if (language) {
+        m_languages.apply(m_session.home + QLatin1String(LanguageFiles::Folder), QLatin1String(language->code),
+                          m_session.messages);
+    }
+    m_session.language = number;
+    for (int n = 0; n < LanguageFiles::LanguageCount; ++n) {
+        if (auto* action = findChild<QAction*>(QLatin1String(LanguageFiles::byNumber(n)->action)))
+            action->setChecked(n == number);
+    }
+    // Texts composed from the message table follow at once.
+    refresh();
+}
+
+LanguageView::Export LottoZahlen::exportLanguageTexts()
+{
+    // The dialogs made for one use are made here too, so that their items get records.
+    LoEingab entry([](const QDate&) { return Game::classic(); }, this);
+    return m_languages.exportTexts({&entry});
+}
+
+void LottoZahlen::exportLanguage()
+{
+    auto* dialog = new QFileDialog(this, QString(), m_session.home, QStringLiteral("Textdatei (*.txt)"));
+    dialog->setObjectName(QStringLiteral("SaveDialog1"));
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setDefaultSuffix(QStringLiteral("txt"));
+    dialog->deleteLater();
+    if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
+        return;
+    const QString path = dialog->selectedFiles().constFirst();
+    const LanguageView::Export texts = exportLanguageTexts();
+    // An export that cannot be written leaves nothing half-done; the hidden export says nothing else.
+    auto write = [](const QString& name, const QByteArray& bytes) {
+        QSaveFile file(name);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes) == bytes.size() && file.commit();
+    };
+    write(path, LanguageFiles::encodeWindows1252(texts.captionLines));
+    write(path + QStringLiteral(".trans"), LanguageFiles::encodeUtf16Le(texts.templateLines));
 }
 
 void LottoZahlen::guarded(const std::function<void()>& action)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gui/LanguageView.h"
 #include "gui/PromptDialog.h"
 #include "session/Session.h"
 
@@ -62,6 +63,13 @@ public:
     void openProductPage();
     void openHelp();
 
+    // Applies language `number` (the setting "Sprache") from the folder "land" and ticks its entry;
+    // a number of no language loads nothing and ticks none.
+    void chooseLanguage(int number);
+    LanguageView& languages() { return m_languages; }
+    // The hidden export: the caption file and its translation template of every view.
+    LanguageView::Export exportLanguageTexts();
+
     template <typename T> T* control(const QString& name) const { return findChild<T*>(name); }
 
     // Start-up: runs once when the window is first shown (or by tests).
@@ -87,6 +95,7 @@ private:
     void buildMenu();
     void buildPages();
     void scaleContents(double factor);
+    void exportLanguage();
 
     Session m_session;
     Prompts m_prompts;
@@ -100,6 +109,7 @@ private:
     QLabel* m_panel1 = nullptr;
     Zahlenwahl* m_form6 = nullptr;
     MainUnit* m_mailer = nullptr;
+    LanguageView m_languages;
     bool m_startedUp = false;
     bool m_runStartUp = true;
     int m_groesse = 0;

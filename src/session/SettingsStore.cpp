@@ -340,7 +340,6 @@ const QString UpdateServerKey = QStringLiteral("UpdateServerEdit");
 constexpr int TipCountUpDown = 8;
 constexpr int UpDownCount = 21;
 constexpr int Edit36UpDown = 6; // Edit36 is the edit of UpDown6
-constexpr int LanguageCount = 9;
 
 // Collects the stored values that were not taken as stored, for one notice to the user.
 class Notes
@@ -441,7 +440,7 @@ QStringList restoreGroup2(const SettingsStore& store, Session& session)
     try {
         reading = QStringLiteral("Sprache");
         if (store.exists(reading))
-            session.language = notes.clamped(reading, store.readInteger(reading), 0, LanguageCount - 1);
+            session.language = store.readInteger(reading); // a number of no language loads none
         for (int n = 1; n <= UpDownCount; ++n) {
             const QString name = QStringLiteral("UpDown%1").arg(n);
             if (!store.exists(name))

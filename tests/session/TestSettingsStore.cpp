@@ -276,8 +276,8 @@ private slots:
                                             << QString(255, QLatin1Char('h')) << true;
         QTest::addRow("long proxy port")    << "ProxyPortEdit" << QVariant(QStringLiteral("808080808080")) << "80808" << true;
         QTest::addRow("long tip cell text") << "Edit1" << QVariant(QStringLiteral("0000000000000000000000007")) << "0" << true;
-        QTest::addRow("language index")     << "Sprache" << QVariant(2147483647) << "8" << true;
-        QTest::addRow("negative language")  << "Sprache" << QVariant(-5) << "0" << true;
+        QTest::addRow("no such language")   << "Sprache" << QVariant(9) << "9" << false;
+        QTest::addRow("negative language")  << "Sprache" << QVariant(-5) << "-5" << false;
         QTest::addRow("ticket comparison")  << "Spiel77Ja" << QVariant(7) << "1" << true;
         QTest::addRow("tip count")          << "UpDown8" << QVariant(-2147483647 - 1) << "1" << true;
         QTest::addRow("option above range") << "UpDown12" << QVariant(500) << "75" << true;

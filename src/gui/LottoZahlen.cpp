@@ -7,6 +7,7 @@
 #include "gui/DatabasePage.h"
 #include "gui/InternetPage.h"
 #include "gui/MainUnit.h"
+#include "gui/QtTranslations.h"
 #include "gui/SoundView.h"
 #include "gui/TipPage.h"
 #include "gui/WebLinks.h"
@@ -20,6 +21,9 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -27,6 +31,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
+#include <cmath>
 #include <exception>
 
 LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
@@ -259,6 +264,16 @@ void LottoZahlen::openProductPage()
     QDesktopServices::openUrl(QUrl(WebLinks::ProductPage));
 }
 
+void LottoZahlen::openWrittenFile(const QString& path, const QString& savedPrefix,
+                                  const QString& notOpenedPrefix)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    m_session.status = savedPrefix + shown;
+    setStatus(m_session.status);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.information(notOpenedPrefix + shown);
+}
+
 void LottoZahlen::openHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
@@ -274,6 +289,7 @@ void LottoZahlen::startUp()
     s.sheetSettled = false;
     if (restoreGroups)
         restoreGroups();
+    QtTranslations::load(QtTranslations::codeOf(s.language));
     if (loadLanguage)
         loadLanguage();
     if (restoreTicketNumber)
@@ -313,12 +329,56 @@ void LottoZahlen::resizeEvent(QResizeEvent* event)
 
 void LottoZahlen::scaleContents(double factor)
 {
-    // The layouts carry the geometry; the fonts grow and shrink with the height.
+    // The layouts carry most of the geometry; what they do not (fixed widths, icons, column minimums,
+    // fonts) is scaled from its designed value, so steps in both directions never accumulate rounding.
+    if (m_baseFontSize * m_scale * factor <= 1)
+        return;
+    m_scale *= factor;
+    const char* const BaseWidth = "numerantBaseWidth";
+    const char* const BaseIcon = "numerantBaseIcon";
+    const char* const BaseFont = "numerantBaseFont";
+    const char* const BaseColumns = "numerantBaseColumns";
+    const QList<QWidget*> widgets = m_pages->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->property(BaseWidth).isValid())
+            w->setProperty(BaseWidth, w->minimumWidth() == w->maximumWidth() ? w->minimumWidth() : -1);
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && !w->property(BaseIcon).isValid())
+            w->setProperty(BaseIcon, button->iconSize());
+        if (!w->property(BaseFont).isValid())
+            w->setProperty(BaseFont, w->testAttribute(Qt::WA_SetFont) ? w->font().pointSizeF() : -1.0);
+    }
+    const QList<QGridLayout*> grids = m_pages->findChildren<QGridLayout*>();
+    for (QGridLayout* grid : grids) {
+        if (grid->property(BaseColumns).isValid())
+            continue;
+        QVariantList columns;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            columns << grid->columnMinimumWidth(c);
+        grid->setProperty(BaseColumns, columns);
+    }
+
+    const auto scaled = [this](double designed) { return int(std::lround(designed * m_scale)); };
     QFont font = m_pages->font();
-    const double size = font.pointSizeF() * factor;
-    if (size > 1) {
-        font.setPointSizeF(size);
-        m_pages->setFont(font);
+    font.setPointSizeF(m_baseFontSize * m_scale);
+    m_pages->setFont(font);
+    for (QWidget* w : widgets) {
+        if (const double base = w->property(BaseFont).toDouble(); base > 0) {
+            QFont own = w->font();
+            own.setPointSizeF(base * m_scale);
+            w->setFont(own);
+        }
+        if (const int base = w->property(BaseWidth).toInt(); base > 0 && base < QWIDGETSIZE_MAX)
+            w->setFixedWidth(scaled(base));
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QSize base = w->property(BaseIcon).toSize();
+            button->setIconSize(QSize(scaled(base.width()), scaled(base.height())));
+        }
+    }
+    for (QGridLayout* grid : grids) {
+        const QVariantList columns = grid->property(BaseColumns).toList();
+        for (int c = 0; c < columns.size(); ++c)
+            if (columns[c].toInt() > 0)
+                grid->setColumnMinimumWidth(c, scaled(columns[c].toInt()));
     }
 }
 
@@ -331,10 +391,37 @@ void LottoZahlen::closeEvent(QCloseEvent* event)
 
 bool LottoZahlen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && !widget->toolTip().isEmpty())
-            setStatus(widget->toolTip());
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Enter:
+        // A hint is read when the mouse arrives, so it is the control's current one; it stands in the
+        // status bar only while the mouse is over its control, then the last message is back.
+        if (!widget->toolTip().isEmpty()) {
+            m_hint = widget->toolTip();
+            m_panel1->setText(m_hint);
+        }
+        break;
+    case QEvent::Leave:
+        if (!m_hint.isNull() && m_panel1->text() == m_hint)
+            m_panel1->setText(m_session.status);
+        m_hint = QString();
+        break;
+    case QEvent::ShortcutOverride: {
+        // A text field or spin box would take Ctrl+A as select-all; in this window it is the update.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

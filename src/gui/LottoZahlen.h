@@ -60,6 +60,9 @@ public:
     QString progressText() const;
     void showPage(const QString& pageName); // e.g. "TabSheet5"
     void openProductPage();
+    // A file the program wrote goes to the desktop's program for it; the status bar says where it is,
+    // and a message naming it says so when no program opened it.
+    void openWrittenFile(const QString& path, const QString& savedPrefix, const QString& notOpenedPrefix);
     void openHelp();
 
     template <typename T> T* control(const QString& name) const { return findChild<T*>(name); }
@@ -102,6 +105,8 @@ private:
     MainUnit* m_mailer = nullptr;
     bool m_startedUp = false;
     bool m_runStartUp = true;
+    QString m_hint; // the hint in the status bar while the mouse is over its control
     int m_groesse = 0;
     double m_baseFontSize = 0;
+    double m_scale = 1; // the pages' size against their designed size
 };

@@ -79,6 +79,8 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     move(400, 193);
     m_groesse = height();
     m_baseFontSize = m_pages->font().pointSizeF();
+    // The pages' contents never hold the window's height: a lower window scales them down instead.
+    m_pages->setMinimumSize(1, 1);
 }
 
 LottoZahlen::~LottoZahlen()
@@ -322,8 +324,10 @@ void LottoZahlen::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (m_groesse > 0 && height() != m_groesse) {
-        scaleContents(double(height()) / m_groesse);
+        // Scaling may widen the window, which comes back here: the height is taken first.
+        const double factor = double(height()) / m_groesse;
         m_groesse = height();
+        scaleContents(factor);
     }
 }
 
@@ -380,6 +384,10 @@ void LottoZahlen::scaleContents(double factor)
             if (columns[c].toInt() > 0)
                 grid->setColumnMinimumWidth(c, scaled(columns[c].toInt()));
     }
+    // Grown pages widen the window so nothing is cut at the right; the height stays the user's.
+    const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
+    if (missing > 0)
+        resize(width() + missing, height());
 }
 
 void LottoZahlen::closeEvent(QCloseEvent* event)

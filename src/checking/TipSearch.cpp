@@ -3,6 +3,8 @@
 #include "checking/CompleteCheck.h"
 #include "draws/DrawDate.h"
 
+#include <array>
+
 namespace TipSearch {
 
 QString thresholdCaption(const MessageTable& messages)
@@ -50,17 +52,27 @@ Outcome run(const std::vector<DrawRecord>& records, const StatisticWindow& windo
             continue;
         const CurrentDraw draw = CurrentDraw::of(r, int(i));
         outcome.lastShown = draw;
+        // Every row's marks and label belong to the draw on display before the first question, so a
+        // stop never shows rows of this draw beside rows of the one before.
+        std::array<std::optional<HitResult>, TipSheet::Rows> hits;
+        for (int t = 0; t < TipSheet::Rows; ++t) {
+            const auto row = std::size_t(t);
+            if (TipSheet::hasRepeat(sheet.cells[row])) {
+                sheet.marks[row] = {};
+                sheet.hitText[row].clear();
+                sheet.hitRed[row] = false;
+                continue;
+            }
+            hits[row] = scoreTip(sheet.cells[row], draw);
+            sheet.marks[row] = hits[row]->marks;
+            showHitLabel(sheet, t, *hits[row]);
+        }
         if (shown)
             shown(draw);
         for (int t = 0; t < TipSheet::Rows; ++t) {
-            if (TipSheet::hasRepeat(sheet.cells[std::size_t(t)])) {
-                sheet.hitText[std::size_t(t)].clear();
-                sheet.hitRed[std::size_t(t)] = false;
-                continue;
-            }
-            const HitResult hit = scoreTip(sheet.cells[std::size_t(t)], draw);
-            showHitLabel(sheet, t, hit);
-            if (hit.hits >= threshold && !goOn({DrawDate::toQDate(r.datum), t + 1, hit.hits, hit.bonusHit})) {
+            const auto& hit = hits[std::size_t(t)];
+            if (hit && hit->hits >= threshold &&
+                !goOn({DrawDate::toQDate(r.datum), t + 1, hit->hits, hit->bonusHit})) {
                 outcome.end = End::Cancelled;
                 return outcome;
             }

@@ -48,8 +48,8 @@ QString notANumberMessage(const QString& text);
 QString stopCaption(const MessageTable& messages);
 QString stopQuestion(const MessageTable& messages, const Stop& stop);
 
-// Walks `records` within `window` (whose start counts), scoring every row of `sheet` and setting its
-// hit label. `goOn` is asked at each stop; false ends the search at once (no further tip or draw, no
+// Walks `records` within `window` (whose start counts), scoring every row of `sheet` against each draw
+// and setting its marks and hit label before any question about that draw. `goOn` is asked at each stop; false ends the search at once (no further tip or draw, no
 // bars). `shown` (may be empty) is told each draw after it became the current draw. On completion
 // `chart` gets the search's ten bars.
 Outcome run(const std::vector<DrawRecord>& records, const StatisticWindow& window, TipSheet& sheet,

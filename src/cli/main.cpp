@@ -28,6 +28,14 @@ int fail(int code, const QString& message)
     return code;
 }
 
+// A script reads the one line that names the mistake; the whole usage is one option away.
+int usageError(const QString& message)
+{
+    fail(2, message);
+    std::fputs("see numerant-cli --help\n", stderr);
+    return 2;
+}
+
 // Output still in the buffer may fail only now (a full disk, a closed pipe).
 int flushed(int code)
 {
@@ -50,27 +58,22 @@ int main(int argc, char** argv)
     std::optional<GameRules> gameRules;
     while (!args.isEmpty() && (args[0] == QLatin1String("--home") || args[0] == QLatin1String("--game"))) {
         if (args.size() < 2)
-            return fail(2, args[0] + QStringLiteral(" needs a value"));
+            return usageError(args[0] + QStringLiteral(" needs a value"));
         if (args[0] == QLatin1String("--home")) {
-            if (args[1].isEmpty()) {
-                fail(2, QStringLiteral("--home needs a folder, not an empty text"));
-                printUsage(stderr);
-                return 2;
-            }
+            if (args[1].isEmpty())
+                return usageError(QStringLiteral("--home needs a folder, not an empty text"));
             homeOverride = args[1];
         } else if (args[1] == QLatin1String("played")) {
             gameRules = GameRules::AsPlayed;
         } else if (args[1] == QLatin1String("classic")) {
             gameRules = GameRules::Classic;
         } else {
-            return fail(2, QStringLiteral("--game takes played or classic: ") + args[1]);
+            return usageError(QStringLiteral("--game takes played or classic: ") + args[1]);
         }
         args = args.mid(2);
     }
-    if (args.isEmpty()) {
-        printUsage(stderr);
-        return 2;
-    }
+    if (args.isEmpty())
+        return usageError(QStringLiteral("no command given"));
     if (args[0] == QLatin1String("--help") || args[0] == QLatin1String("-h")) {
         printUsage(stdout);
         return flushed(0);
@@ -90,16 +93,12 @@ int main(int argc, char** argv)
                                  Cli::Args(args), gameRules};
             return flushed(command.run(context));
         } catch (const Cli::UsageError& e) {
-            fail(2, e.message);
-            printUsage(stderr);
-            return 2;
+            return usageError(e.message);
         } catch (const Error& e) {
             return fail(1, e.message);
         } catch (const std::exception& e) {
             return fail(1, QString::fromLocal8Bit(e.what()));
         }
     }
-    fail(2, QStringLiteral("unknown command: ") + name);
-    printUsage(stderr);
-    return 2;
+    return usageError(QStringLiteral("unknown command: ") + name);
 }

@@ -67,15 +67,11 @@ private:
     QElapsedTimer m_shown;
 };
 
-// The report goes to the desktop's program for it; where none opens it, the status bar says where it is.
 void openReport(LottoZahlen& window, const QString& path)
 {
-    window.session().status = QStringLiteral("Bericht gespeichert: ") + QDir::toNativeSeparators(path);
-    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        window.prompts().information(
-            QStringLiteral("Der Bericht wurde gespeichert, aber kein Programm konnte ihn "
-                           "öffnen:\n") +
-            QDir::toNativeSeparators(path));
+    window.openWrittenFile(
+        path, QStringLiteral("Bericht gespeichert: "),
+        QStringLiteral("Der Bericht wurde gespeichert, aber kein Programm konnte ihn öffnen:\n"));
 }
 
 void connectClick(LottoZahlen& window, const char* name, const std::function<void()>& action)

@@ -8,6 +8,7 @@
 #include "gui/InternetPage.h"
 #include "gui/LoEingab.h"
 #include "gui/MainUnit.h"
+#include "gui/QtTranslations.h"
 #include "gui/SoundView.h"
 #include "gui/TipPage.h"
 #include "gui/WebLinks.h"
@@ -21,7 +22,10 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QSaveFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -30,6 +34,7 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QUrl>
+#include <cmath>
 #include <exception>
 
 LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
@@ -78,13 +83,15 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
         if (auto* dialog = qobject_cast<QDialog*>(child); dialog && !dialog->objectName().isEmpty())
             m_languages.addView(dialog);
     }
-    loadLanguage = [this] { chooseLanguage(m_session.language); };
+    loadLanguage = [this] { applyLanguage(m_session.language); };
 
     qApp->installEventFilter(this);
     resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());
     move(400, 193);
     m_groesse = height();
     m_baseFontSize = m_pages->font().pointSizeF();
+    // The pages' contents never hold the window's height: a lower window scales them down instead.
+    m_pages->setMinimumSize(1, 1);
 }
 
 LottoZahlen::~LottoZahlen()
@@ -174,6 +181,14 @@ void LottoZahlen::buildPages()
 
 void LottoZahlen::chooseLanguage(int number)
 {
+    applyLanguage(number);
+    // Texts composed from the message table follow at once.
+    refresh();
+}
+
+void LottoZahlen::applyLanguage(int number)
+{
+    QtTranslations::load(QtTranslations::codeOf(number));
     const LanguageFiles::Language* language = LanguageFiles::byNumber(number);
     if (language) {
         m_languages.apply(m_session.home + QLatin1String(LanguageFiles::Folder), QLatin1String(language->code),
@@ -184,8 +199,6 @@ void LottoZahlen::chooseLanguage(int number)
         if (auto* action = findChild<QAction*>(QLatin1String(LanguageFiles::byNumber(n)->action)))
             action->setChecked(n == number);
     }
-    // Texts composed from the message table follow at once.
-    refresh();
 }
 
 LanguageView::Export LottoZahlen::exportLanguageTexts()
@@ -320,6 +333,16 @@ void LottoZahlen::openProductPage()
     QDesktopServices::openUrl(QUrl(WebLinks::ProductPage));
 }
 
+void LottoZahlen::openWrittenFile(const QString& path, const QString& savedPrefix,
+                                  const QString& notOpenedPrefix)
+{
+    const QString shown = QDir::toNativeSeparators(path);
+    m_session.status = savedPrefix + shown;
+    setStatus(m_session.status);
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
+        m_prompts.information(notOpenedPrefix + shown);
+}
+
 void LottoZahlen::openHelp()
 {
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
@@ -367,20 +390,70 @@ void LottoZahlen::resizeEvent(QResizeEvent* event)
 {
     QMainWindow::resizeEvent(event);
     if (m_groesse > 0 && height() != m_groesse) {
-        scaleContents(double(height()) / m_groesse);
+        // Scaling may widen the window, which comes back here: the height is taken first.
+        const double factor = double(height()) / m_groesse;
         m_groesse = height();
+        scaleContents(factor);
     }
 }
 
 void LottoZahlen::scaleContents(double factor)
 {
-    // The layouts carry the geometry; the fonts grow and shrink with the height.
-    QFont font = m_pages->font();
-    const double size = font.pointSizeF() * factor;
-    if (size > 1) {
-        font.setPointSizeF(size);
-        m_pages->setFont(font);
+    // The layouts carry most of the geometry; what they do not (fixed widths, icons, column minimums,
+    // fonts) is scaled from its designed value, so steps in both directions never accumulate rounding.
+    if (m_baseFontSize * m_scale * factor <= 1)
+        return;
+    m_scale *= factor;
+    const char* const BaseWidth = "numerantBaseWidth";
+    const char* const BaseIcon = "numerantBaseIcon";
+    const char* const BaseFont = "numerantBaseFont";
+    const char* const BaseColumns = "numerantBaseColumns";
+    const QList<QWidget*> widgets = m_pages->findChildren<QWidget*>();
+    for (QWidget* w : widgets) {
+        if (!w->property(BaseWidth).isValid())
+            w->setProperty(BaseWidth, w->minimumWidth() == w->maximumWidth() ? w->minimumWidth() : -1);
+        if (auto* button = qobject_cast<QAbstractButton*>(w); button && !w->property(BaseIcon).isValid())
+            w->setProperty(BaseIcon, button->iconSize());
+        if (!w->property(BaseFont).isValid())
+            w->setProperty(BaseFont, w->testAttribute(Qt::WA_SetFont) ? w->font().pointSizeF() : -1.0);
     }
+    const QList<QGridLayout*> grids = m_pages->findChildren<QGridLayout*>();
+    for (QGridLayout* grid : grids) {
+        if (grid->property(BaseColumns).isValid())
+            continue;
+        QVariantList columns;
+        for (int c = 0; c < grid->columnCount(); ++c)
+            columns << grid->columnMinimumWidth(c);
+        grid->setProperty(BaseColumns, columns);
+    }
+
+    const auto scaled = [this](double designed) { return int(std::lround(designed * m_scale)); };
+    QFont font = m_pages->font();
+    font.setPointSizeF(m_baseFontSize * m_scale);
+    m_pages->setFont(font);
+    for (QWidget* w : widgets) {
+        if (const double base = w->property(BaseFont).toDouble(); base > 0) {
+            QFont own = w->font();
+            own.setPointSizeF(base * m_scale);
+            w->setFont(own);
+        }
+        if (const int base = w->property(BaseWidth).toInt(); base > 0 && base < QWIDGETSIZE_MAX)
+            w->setFixedWidth(scaled(base));
+        if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+            const QSize base = w->property(BaseIcon).toSize();
+            button->setIconSize(QSize(scaled(base.width()), scaled(base.height())));
+        }
+    }
+    for (QGridLayout* grid : grids) {
+        const QVariantList columns = grid->property(BaseColumns).toList();
+        for (int c = 0; c < columns.size(); ++c)
+            if (columns[c].toInt() > 0)
+                grid->setColumnMinimumWidth(c, scaled(columns[c].toInt()));
+    }
+    // Grown pages widen the window so nothing is cut at the right; the height stays the user's.
+    const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
+    if (missing > 0)
+        resize(width() + missing, height());
 }
 
 void LottoZahlen::closeEvent(QCloseEvent* event)
@@ -392,10 +465,37 @@ void LottoZahlen::closeEvent(QCloseEvent* event)
 
 bool LottoZahlen::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Enter) {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (widget && widget->window() == this && !widget->toolTip().isEmpty())
-            setStatus(widget->toolTip());
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::Enter:
+        // A hint is read when the mouse arrives, so it is the control's current one; it stands in the
+        // status bar only while the mouse is over its control, then the last message is back.
+        if (!widget->toolTip().isEmpty()) {
+            m_hint = widget->toolTip();
+            m_panel1->setText(m_hint);
+        }
+        break;
+    case QEvent::Leave:
+        if (!m_hint.isNull() && m_panel1->text() == m_hint)
+            m_panel1->setText(m_session.status);
+        m_hint = QString();
+        break;
+    case QEvent::ShortcutOverride: {
+        // A text field or spin box would take Ctrl+A as select-all; in this window it is the update.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (const QAction* action : findChildren<QAction*>()) {
+            if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        break;
+    }
+    default:
+        break;
     }
     return QMainWindow::eventFilter(watched, event);
 }

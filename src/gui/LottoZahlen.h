@@ -61,6 +61,9 @@ public:
     QString progressText() const;
     void showPage(const QString& pageName); // e.g. "TabSheet5"
     void openProductPage();
+    // A file the program wrote goes to the desktop's program for it; the status bar says where it is,
+    // and a message naming it says so when no program opened it.
+    void openWrittenFile(const QString& path, const QString& savedPrefix, const QString& notOpenedPrefix);
     void openHelp();
 
     // Applies language `number` (the setting "Sprache") from the folder "land" and ticks its entry;
@@ -95,6 +98,7 @@ private:
     void buildMenu();
     void buildPages();
     void scaleContents(double factor);
+    void applyLanguage(int number);
     void exportLanguage();
 
     Session m_session;
@@ -112,6 +116,8 @@ private:
     LanguageView m_languages;
     bool m_startedUp = false;
     bool m_runStartUp = true;
+    QString m_hint; // the hint in the status bar while the mouse is over its control
     int m_groesse = 0;
     double m_baseFontSize = 0;
+    double m_scale = 1; // the pages' size against their designed size
 };

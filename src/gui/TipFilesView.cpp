@@ -66,6 +66,8 @@ void attachTipFiles(LottoZahlen& window)
                                                      s.messages.text(Msg::Tip));
         const QString path = s.home + QLatin1String(TipPrintout::FileName);
         TipPrintout::write(path, lines);
-        QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+        window.openWrittenFile(
+            path, QStringLiteral("Tipp gespeichert: "),
+            QStringLiteral("Der Tipp wurde gespeichert, aber kein Programm konnte ihn öffnen:\n"));
     });
 }

@@ -43,7 +43,7 @@ constexpr std::array<RowNames, TipSheet::Rows> Rows{{
 
 const char* const LockHint = "Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!";
 const char* const EditHint =
-    "Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen";
+    "Klicken Sie hier um Tipp %1 mit dem Tippformular zu ändern oder per Zufallsgenerator erzeugen wollen";
 const char* const RepeatHint =
     "Diese Zahl steht mehrfach in der Reihe: die Reihe wird erst ausgewertet, wenn jede Zahl nur einmal "
     "vorkommt";
@@ -274,7 +274,8 @@ void TipPage::buildRows(QWidget* area)
         crossSum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         m_hitLabels[row] = hit;
         m_crossSumLabels[row] = crossSum;
-        auto* edit = makeButton<QToolButton>(area, "", QStringLiteral("..."), QString::fromUtf8(EditHint));
+        auto* edit = makeButton<QToolButton>(area, "", QStringLiteral("..."),
+                                             QString::fromUtf8(EditHint).arg(row + 1));
         edit->setObjectName(QStringLiteral("Tipp%1Edit").arg(row + 1));
         grid->addWidget(edit, row, 1 + TipSheet::Cells);
         grid->addWidget(hit, row, 2 + TipSheet::Cells);
@@ -343,6 +344,8 @@ void TipPage::showSession()
     m_game->setText(s.drawShown ? GameEras::label(s.gameOn(DrawDate::toQDate(s.current.date))) : QString());
     if (s.ticketComparison)
         showTicket(s.ticketComparison->caption, s.ticketComparison->red);
+    else if (s.sheetSettled)
+        showTicket(Ticket::labelText(s.messages, s.ticketNumber));
     if (m_tipCount->value() != sheet.tipCount) {
         const QSignalBlocker block(m_tipCount);
         m_tipCount->setValue(sheet.tipCount);

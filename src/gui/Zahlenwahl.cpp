@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -31,6 +32,15 @@ const QColor Marked(255, 255, 0);
 QString randomCaption()
 {
     return QStringLiteral("&Zufall");
+}
+
+const QString CountText = QStringLiteral("%1 von %2");
+
+void retainSizeWhenHidden(QWidget* widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
 }
 
 } // namespace
@@ -54,6 +64,8 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
         connect(box, &QCheckBox::clicked, this, [this, n](bool checked) { boxClicked(n, checked); });
         m_boxes[n] = box;
         grid->addWidget(box, (n - 1) / BoxesPerRow, (n - 1) % BoxesPerRow);
+        // The boxes of larger games keep their room, so a change of game does not move the others.
+        retainSizeWhenHidden(box);
         showBox(n);
         box->setVisible(n <= m_game.highestNumber);
     }
@@ -71,7 +83,19 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
     m_random = new QPushButton(randomCaption(), this);
     m_random->setObjectName(QStringLiteral("BitBtn4"));
     m_random->setAutoDefault(false);
+    // Wide enough for every caption of the animation, and keeping its room while hidden: no click may
+    // move the boxes under the mouse.
+    m_random->setMinimumWidth(std::max(m_random->sizeHint().width(),
+                                       m_random->fontMetrics().horizontalAdvance(QStringLiteral("77 Stopp")) +
+                                           2 * style()->pixelMetric(QStyle::PM_ButtonMargin)));
+    retainSizeWhenHidden(m_random);
     m_random->setVisible(false);
+    m_count = new QLabel(this);
+    m_count->setObjectName(QStringLiteral("Label1"));
+    m_count->setAlignment(Qt::AlignCenter);
+    m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(CountText.arg(88).arg(88)) + 8);
+    retainSizeWhenHidden(m_count);
+    m_count->setVisible(false);
     m_ok = new QPushButton(QStringLiteral("OK"), this);
     m_ok->setObjectName(QStringLiteral("BitBtn1"));
     m_ok->setDefault(true);
@@ -83,10 +107,20 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
     abort->setAutoDefault(false);
     panel->addWidget(save);
     panel->addWidget(load);
+    panel->addWidget(m_count);
     panel->addStretch(1);
     panel->addWidget(m_random);
-    panel->addWidget(m_retry);
-    panel->addWidget(m_ok);
+    // "&Rechnen" lies over OK: in list mode OK keeps the pool as it was and stays reachable only
+    // through the Enter key, so a click on the visible button never throws the edits away.
+    auto* okOrRetry = new QGridLayout;
+    okOrRetry->setContentsMargins(0, 0, 0, 0);
+    okOrRetry->addWidget(m_ok, 0, 0);
+    okOrRetry->addWidget(m_retry, 0, 0);
+    const int okWidth = std::max(m_ok->sizeHint().width(), m_retry->sizeHint().width());
+    m_ok->setMinimumWidth(okWidth);
+    m_retry->setMinimumWidth(okWidth);
+    m_retry->raise();
+    panel->addLayout(okOrRetry);
     panel->addWidget(abort);
     layout->addLayout(panel);
 
@@ -94,9 +128,13 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setSizeGripEnabled(false);
     m_status = new QLabel(bar);
+    // A long status line is cut, never allowed to widen the dialog.
+    m_status->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    m_status->setMinimumWidth(1);
     bar->addWidget(m_status, 1);
     layout->addWidget(bar);
     layout->setSizeConstraint(QLayout::SetFixedSize); // a fixed dialog border
+    setListMode(true);
 
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Timer1"));
@@ -132,6 +170,7 @@ void Zahlenwahl::setList(const ValueList& list)
     m_list = list;
     for (int n = 1; n <= m_game.highestNumber; ++n)
         showBox(n, m_marked[n]);
+    showCount();
 }
 
 Zahlenwahl::Result Zahlenwahl::execList()
@@ -144,14 +183,15 @@ std::optional<NumberChecks> Zahlenwahl::editTip(const TipSheet::Row& row, const 
                                                 const QString& captionAfter)
 {
     setWindowTitle(caption);
-    m_retry->setVisible(false);
-    m_random->setVisible(true);
+    setListMode(false);
     m_animation.maxTipp = TipSheet::Cells;
     const NumberChecks preset = checksOfRow(row, m_game);
     for (int n = 1; n <= m_game.highestNumber; ++n) {
         m_list.entries[n].checked = preset[n];
         showBox(n, preset[n]);
     }
+    m_status->clear();
+    showCount();
     std::optional<NumberChecks> result;
     if (exec() == ResultOk) {
         NumberChecks checks{};
@@ -159,8 +199,7 @@ std::optional<NumberChecks> Zahlenwahl::editTip(const TipSheet::Row& row, const 
             checks[n] = m_list.entries[n].checked;
         result = checks;
     }
-    m_retry->setVisible(true);
-    m_random->setVisible(false);
+    setListMode(true);
     resetColours();
     setWindowTitle(captionAfter);
     return result;
@@ -174,6 +213,58 @@ bool Zahlenwahl::animationRunning() const
 QString Zahlenwahl::statusText() const
 {
     return m_status->text();
+}
+
+void Zahlenwahl::setListMode(bool list)
+{
+    m_singleTip = !list;
+    m_retry->setVisible(list);
+    m_ok->setFocusPolicy(list ? Qt::NoFocus : Qt::StrongFocus);
+    m_random->setVisible(!list);
+    m_count->setVisible(!list);
+}
+
+QString Zahlenwahl::countText() const
+{
+    return m_count->text();
+}
+
+QString Zahlenwahl::countHint() const
+{
+    return m_count->toolTip();
+}
+
+void Zahlenwahl::showCount()
+{
+    if (!m_singleTip)
+        return;
+    QList<int> ticked;
+    for (int n = 1; n <= m_game.highestNumber; ++n)
+        if (m_list.entries[n].checked)
+            ticked << n;
+    m_count->setText(CountText.arg(ticked.size()).arg(TipSheet::Cells));
+    QString hint;
+    if (ticked.size() > TipSheet::Cells) {
+        QStringList taken;
+        for (int n : ticked.first(TipSheet::Cells))
+            taken << QString::number(n);
+        hint = QStringLiteral("%1 Zahlen angekreuzt, der Tipp übernimmt die sieben kleinsten: %2")
+                   .arg(ticked.size())
+                   .arg(taken.join(QStringLiteral(", ")));
+    } else if (ticked.size() < TipSheet::Cells) {
+        hint = QStringLiteral("%1 Zahlen angekreuzt, der Tipp braucht %2")
+                   .arg(ticked.size())
+                   .arg(TipSheet::Cells);
+    }
+    m_count->setToolTip(hint);
+    QPalette palette = m_count->palette();
+    palette.setColor(QPalette::WindowText, ticked.size() == TipSheet::Cells
+                                               ? palette.color(QPalette::Active, QPalette::WindowText)
+                                               : QColor(255, 0, 0));
+    m_count->setPalette(palette);
+    // The status bar says it after every change; too many numbers matter more than one box's weight.
+    if (ticked.size() > TipSheet::Cells)
+        m_status->setText(hint);
 }
 
 void Zahlenwahl::done(int result)
@@ -198,9 +289,11 @@ bool Zahlenwahl::eventFilter(QObject* watched, QEvent* event)
                 m_list.applyClick(number, true);
                 showBox(number, m_marked[number]);
                 m_status->setText(m_list.statusLine(number));
+                showCount();
             }
         } else if (event->type() == QEvent::Enter) {
             m_status->setText(m_list.statusLine(number));
+            showCount();
         }
     }
     return QDialog::eventFilter(watched, event);
@@ -212,6 +305,7 @@ void Zahlenwahl::boxClicked(int number, bool checked)
     m_list.applyClick(number, m_minus);
     showBox(number, m_marked[number]);
     m_status->setText(m_list.statusLine(number));
+    showCount();
 }
 
 void Zahlenwahl::showBox(int number, bool marked)
@@ -246,6 +340,7 @@ void Zahlenwahl::randomPressed()
             m_list.entries[n].checked = false;
             showBox(n, false);
         }
+        showCount();
         m_timer->start();
         break;
     case RandomTipAnimation::Press::Kept:
@@ -267,6 +362,7 @@ void Zahlenwahl::tick()
         m_list.entries[n].checked = checked[n];
         showBox(n, checked[n]);
     }
+    showCount();
 }
 
 QString Zahlenwahl::proposedListPath() const

@@ -51,6 +51,9 @@ public:
     bool isMarked(int number) const { return m_marked[number]; } // yellow
     bool animationRunning() const;
     QString statusText() const;
+    // Single-tip mode: "n von 7" and, unless seven are ticked, which numbers the row will take.
+    QString countText() const;
+    QString countHint() const;
 
     void done(int result) override;
 
@@ -61,6 +64,8 @@ private:
     void boxClicked(int number, bool checked);
     void showBox(int number, bool marked = false);
     void resetColours();
+    void setListMode(bool list);
+    void showCount();
     void randomPressed();
     void tick();
     void saveList();
@@ -77,6 +82,8 @@ private:
     QPushButton* m_retry = nullptr;
     QPushButton* m_random = nullptr;
     QLabel* m_status = nullptr;
+    QLabel* m_count = nullptr;
+    bool m_singleTip = false;
     bool m_minus = false;
     Game m_game;
     Session* m_session = nullptr;

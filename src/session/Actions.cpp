@@ -78,8 +78,8 @@ int check(Session& s)
     const CheckSummary summary = checkSheet(s.sheet, s.current);
     s.tally = summary.tally;
     s.soundDue = s.soundDue || summary.soundDue;
-    if (auto ticket = Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1))
-        s.ticketComparison = std::move(ticket);
+    // Without digits of the draw on display the label shows the plain number, never an old comparison.
+    s.ticketComparison = Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1);
     return summary.best;
 }
 
@@ -144,15 +144,22 @@ TipSearch::Outcome search(Session& s, int threshold, const std::function<bool(co
                           const std::function<void()>& shown)
 {
     const std::vector<DrawRecord> records = s.readDraws();
-    return TipSearch::run(records, s.window(true), s.sheet, s.chart, threshold, goOn,
-                          [&s, &shown](const CurrentDraw& draw) {
-                              // The search shows each draw but leaves the date picker alone.
-                              s.current = draw;
-                              s.shownBy = DrawShownBy::Search;
-                              s.drawShown = true;
-                              if (shown)
-                                  shown();
-                          });
+    return TipSearch::run(
+        records, s.window(true), s.sheet, s.chart, threshold, goOn,
+        [&s, &shown, &records](const CurrentDraw& draw) {
+            // The search shows each draw but leaves the date picker alone.
+            s.current = draw;
+            s.shownBy = DrawShownBy::Search;
+            s.drawShown = true;
+            // The ticket comparison and the tally follow the draw on display too.
+            s.tally = {};
+            s.encoreDigits =
+                draw.bonus > 0 ? DrawHistory::encoreDigits(records[std::size_t(draw.position)]) : QString();
+            s.ticketComparison =
+                Ticket::compare(s.messages, s.ticketNumber, s.encoreDigits, s.compareTicket == 1);
+            if (shown)
+                shown();
+        });
 }
 
 BacktestRun backtest(Session& s, std::int32_t luckyNumber, bool recomputeOnlyAfterThree,

@@ -1,4 +1,5 @@
 #include "../generator/GeneratorFixture.h"
+#include "checking/HitRule.h"
 #include "checking/TipSearch.h"
 
 #include <QTest>
@@ -69,6 +70,45 @@ private slots:
         QCOMPARE(asked, 1); // threshold 0 stops at the first tip of the first draw
         QVERIFY(s.chart.bars.empty());
         QCOMPARE(s.current.date, DrawDate::fromQDate(m_start));
+    }
+
+    // At a stop every mark and label on the sheet, the ticket comparison included, belongs to the draw
+    // on display, also in the rows after the one the question is about.
+    void aStopShowsOnlyTheDrawOnDisplay()
+    {
+        std::vector<DrawRecord> draws = m_draws;
+        draws[1].spiel77 = {1, 2, 3, 4, 5, 6, 7};
+        draws[3].spiel77 = {9, 9, 9, 9, 9, 9, 7};
+        Fixture::Home h(draws);
+        Session& s = h.session;
+        s.setStartDate(m_start);
+        s.ticketNumber = QStringLiteral("1234567");
+        s.compareTicket = 1;
+        s.sheet.cells[0] = {1, 2, 3, 4, 10, 11, 12};   // all seven on the start date
+        s.sheet.cells[11] = {4, 5, 6, 40, 41, 42, 43}; // four in the newest draw
+        Actions::lookup(s);
+        s.encoreDigits = DrawHistory::encoreDigits(draws[3]);
+        Actions::check(s);
+        QCOMPARE(s.sheet.hitText[11], QStringLiteral("4"));
+        QCOMPARE(s.ticketComparison->caption, QStringLiteral("Spiel77: ------7"));
+
+        bool consistent = false;
+        Actions::search(s, 7, [&](const TipSearch::Stop& stop) {
+            const HitResult row12 = scoreTip(s.sheet.cells[11], s.current);
+            consistent =
+                stop.row == 1 && s.current.date == DrawDate::fromQDate(m_start) &&
+                s.sheet.hitText[11] == QLatin1String("1 + B") && !s.sheet.hitRed[11] &&
+                s.sheet.marks[11] == row12.marks &&
+                s.sheet.marks[0] == scoreTip(s.sheet.cells[0], s.current).marks && s.ticketComparison &&
+                s.ticketComparison->caption == QLatin1String("Spiel77: 1234567") && s.tally == HitTally{};
+            return false;
+        });
+        QVERIFY(consistent);
+        QCOMPARE(s.sheet.hitText[11], QStringLiteral("1 + B"));
+
+        // A lookup drops the comparison with a draw no longer shown.
+        Actions::lookup(s);
+        QVERIFY(!s.ticketComparison);
     }
 
     void thresholdText()

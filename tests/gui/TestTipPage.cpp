@@ -210,6 +210,60 @@ private slots:
         QVERIFY(dialog.findChild<QWidget*>(QStringLiteral("BitBtn3"))->isVisibleTo(&dialog));
     }
 
+    // The dialog keeps its size whatever is clicked, counts the ticked numbers and says which seven the
+    // row takes; in list mode "&Rechnen" covers OK, which only Enter reaches.
+    void numberDialogCountsAndStaysPut()
+    {
+        session().sheet.cells[0] = {3, 12, 17, 25, 33, 41, 48};
+        m_window->refresh();
+        Zahlenwahl& dialog = m_window->numberDialog();
+        QSize size;
+        bool samePlace = true;
+        QStringList counts;
+        QString hintOfEight, statusOfEight, hintOfSix;
+        QTimer::singleShot(0, &dialog, [&] {
+            QCoreApplication::processEvents();
+            size = dialog.size();
+            const QPoint box20 = dialog.box(20)->mapTo(&dialog, QPoint());
+            counts << dialog.countText();
+            QTest::mouseClick(dialog.box(1), Qt::LeftButton);
+            counts << dialog.countText();
+            hintOfEight = dialog.countHint();
+            statusOfEight = dialog.statusText();
+            QTest::mouseClick(dialog.box(48), Qt::LeftButton);
+            QTest::mouseClick(dialog.box(41), Qt::LeftButton);
+            counts << dialog.countText();
+            hintOfSix = dialog.countHint();
+            QCoreApplication::processEvents();
+            samePlace = dialog.size() == size && dialog.box(20)->mapTo(&dialog, QPoint()) == box20;
+            dialog.reject();
+        });
+        click("Tipp1Edit");
+        QCOMPARE(counts, (QStringList{"7 von 7", "8 von 7", "6 von 7"}));
+        QCOMPARE(
+            hintOfEight,
+            QStringLiteral(
+                "8 Zahlen angekreuzt, der Tipp übernimmt die sieben kleinsten: 1, 3, 12, 17, 25, 33, 41"));
+        QCOMPARE(statusOfEight, hintOfEight);
+        QCOMPARE(hintOfSix, QStringLiteral("6 Zahlen angekreuzt, der Tipp braucht 7"));
+        QVERIFY(samePlace);
+
+        auto* ok = dialog.findChild<QAbstractButton*>(QStringLiteral("BitBtn1"));
+        auto* retry = dialog.findChild<QAbstractButton*>(QStringLiteral("BitBtn3"));
+        QWidget* atOk = nullptr;
+        QSize listSize;
+        QTimer::singleShot(0, &dialog, [&] {
+            QCoreApplication::processEvents();
+            listSize = dialog.size();
+            atOk = dialog.childAt(ok->geometry().center());
+            QTest::keyClick(&dialog, Qt::Key_Return);
+        });
+        QCOMPARE(dialog.execList(), Zahlenwahl::Result::Ok);
+        QCOMPARE(atOk, retry);
+        QCOMPARE(listSize, size);
+        QVERIFY(!dialog.findChild<QWidget*>(QStringLiteral("Label1"))->isVisibleTo(&dialog));
+    }
+
     void numberDialogRandomAndRightClick()
     {
         Zahlenwahl& dialog = m_window->numberDialog();

@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QDesktopServices>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -116,6 +117,19 @@ private slots:
         QVERIFY(good.endsWith("\r\n 1. Tipp:  3   12   17   25   33   41   48\r\n 5. Tipp:  7    8    9   10 "
                               "  11   12   13\r\n"));
         QVERIFY(good.contains(" 15.06.21\r\n")); // the next draw after Friday 11.06.21: a Tuesday
+        QCOMPARE(m_window->statusText(),
+                 QStringLiteral("Tipp gespeichert: ") + QDir::toNativeSeparators(path));
+
+        // Where no program opens it, a message names the file.
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        m_window->prompts().nextAnswers = {QString()};
+        click("BitBtn7");
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFile");
+        QCOMPARE(m_window->prompts().shown,
+                 QStringList{
+                     QStringLiteral("Der Tipp wurde gespeichert, aber kein Programm konnte ihn öffnen:\n") +
+                     QDir::toNativeSeparators(path)});
+        m_window->prompts().shown.clear();
 
         // A partly filled row stops the printout with a message; the earlier file stays.
         typeRow(15, {1, 2, 0, 4, 5, 6, 7});

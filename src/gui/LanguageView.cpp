@@ -52,7 +52,7 @@ std::optional<ItemKind> kindOf(QObject* object, const QWidget* view)
     if (!widget || widget == view)
         return std::nullopt;
     if (qobject_cast<QMenu*>(widget))
-        return std::nullopt; // its entry is the menu's action
+        return std::nullopt; // its entry is the menu's action, its first child
     if (widget->isWindow())
         return ItemKind::View;
     if (tabsOf(widget))
@@ -84,7 +84,7 @@ void collect(QObject* object, const QWidget* view, QList<LanguageView::Item>& it
             items.append({child, *kind});
         // Another view's items are its own; a stacked widget's pages count in page order.
         auto* widget = qobject_cast<QWidget*>(child);
-        if (widget && widget->isWindow())
+        if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget))
             continue;
         if (auto* stack = qobject_cast<QStackedWidget*>(child)) {
             for (int i = 0; i < stack->count(); ++i) {

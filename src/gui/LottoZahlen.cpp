@@ -44,6 +44,8 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     , m_sound(new SoundView(this))
     , m_runStartUp(options.runStartUp)
 {
+    m_languageFolder = options.languageFolder.isEmpty() ? options.home + QLatin1String(LanguageFiles::Folder)
+                                                        : options.languageFolder;
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Torvanes Numerant for Lotto Max Lotto 7 / 49"));
 
@@ -191,8 +193,7 @@ void LottoZahlen::applyLanguage(int number)
     QtTranslations::load(QtTranslations::codeOf(number));
     const LanguageFiles::Language* language = LanguageFiles::byNumber(number);
     if (language) {
-        m_languages.apply(m_session.home + QLatin1String(LanguageFiles::Folder), QLatin1String(language->code),
-                          m_session.messages);
+        m_languages.apply(m_languageFolder, QLatin1String(language->code), m_session.messages);
     }
     m_session.language = number;
     for (int n = 0; n < LanguageFiles::LanguageCount; ++n) {

@@ -27,6 +27,7 @@ public:
     {
         QString home;           // ends with '/'
         bool runStartUp = true; // tests may drive the start-up themselves
+        QString languageFolder; // the language files; empty: "land" in the home folder
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -114,6 +115,7 @@ private:
     Zahlenwahl* m_form6 = nullptr;
     MainUnit* m_mailer = nullptr;
     LanguageView m_languages;
+    QString m_languageFolder;
     bool m_startedUp = false;
     bool m_runStartUp = true;
     QString m_hint; // the hint in the status bar while the mouse is over its control

@@ -167,8 +167,15 @@ bool isNumber(const QString& text, const QLocale& locale)
     return ok;
 }
 
-std::optional<QStringList> exportRecord(const ExportItem& item, const QLocale& locale)
+std::optional<QStringList> exportRecord(const ExportItem& given, const QLocale& locale)
 {
+    // A line break inside a text would split its record and shift every record after it.
+    ExportItem item = given;
+    for (QString* text : {&item.caption, &item.hint}) {
+        text->replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+        text->replace(QLatin1Char('\n'), QLatin1Char(' '));
+        text->replace(QLatin1Char('\r'), QLatin1Char(' '));
+    }
     const bool hasText = !item.caption.isEmpty() || !item.hint.isEmpty();
     const QString characterSet = QString::number(item.characterSet);
     switch (item.kind) {

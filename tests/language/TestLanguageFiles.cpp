@@ -120,6 +120,7 @@ private slots:
         QTest::addRow("edit with hint 3")        << int(ItemKind::Edit) << "" << "3" << true << none;
         QTest::addRow("edit with hint Anzahl")   << int(ItemKind::Edit) << "42" << "Anzahl" << true << lines("Anzahl", "Anzahl", "1");
         QTest::addRow("visible menu entry")      << int(ItemKind::MenuEntry) << "&Hilfe" << "" << true << lines("&Hilfe", "", "1");
+        QTest::addRow("two-line caption")        << int(ItemKind::Label) << "N\nU" << "a\r\nb" << true << lines("N U", "a b", "1");
         QTest::addRow("hidden menu entry")       << int(ItemKind::MenuEntry) << "Export" << "" << false << none;
         // clang-format on
     }

@@ -26,6 +26,9 @@ public:
     {
         QString home;           // ends with '/'
         bool runStartUp = true; // tests may drive the start-up themselves
+        // The draw history shipped beside the program, imported at start-up into a home folder
+        // without draw file; empty for none.
+        QString shippedHistory;
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -61,6 +64,7 @@ public:
     void showPage(const QString& pageName); // e.g. "TabSheet5"
     void openProductPage();
     void openHelp();
+    void openHomeFolder();
 
     template <typename T> T* control(const QString& name) const { return findChild<T*>(name); }
 
@@ -102,6 +106,7 @@ private:
     MainUnit* m_mailer = nullptr;
     bool m_startedUp = false;
     bool m_runStartUp = true;
+    QString m_shippedHistory;
     int m_groesse = 0;
     double m_baseFontSize = 0;
 };

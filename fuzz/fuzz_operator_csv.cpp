@@ -1,9 +1,9 @@
 // The operator's download: what the import accepts keeps the game's ranges and one main draw leading
 // each date, and the operator layout written from it reads back to the same draws.
 #include "FuzzCheck.h"
+#include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "draws/GameEras.h"
-#include "draws/DrawDate.h"
 #include "draws/OperatorCsv.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const unsigned char* data, size_t size)

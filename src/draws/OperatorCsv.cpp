@@ -81,7 +81,8 @@ QString parseRow(const QList<QByteArray>& fields, DrawRecord& record, qint64& se
         return QStringLiteral("Feld 1 ist nicht das Produkt \"%1\": %2")
             .arg(QLatin1String(ProductName), DrawImport::shownField(fields[Product]));
     if (!DrawImport::wholeNumber(fields[DrawNumber]))
-        return QStringLiteral("Feld 2 ist keine ganze Zahl: %1").arg(DrawImport::shownField(fields[DrawNumber]));
+        return QStringLiteral("Feld 2 ist keine ganze Zahl: %1")
+            .arg(DrawImport::shownField(fields[DrawNumber]));
     const auto seq = DrawImport::wholeNumber(fields[Sequence]);
     if (!seq || *seq < 0)
         return QStringLiteral("Feld 3 ist keine Laufnummer 0, 1, 2, …: %1")
@@ -89,10 +90,11 @@ QString parseRow(const QList<QByteArray>& fields, DrawRecord& record, qint64& se
     sequence = *seq;
 
     const QByteArray dateText = fields[Date].trimmed();
-    const QDate date = dateText.size() == 10 ? QDate::fromString(QString::fromLatin1(dateText), Qt::ISODate)
-                                             : QDate();
+    const QDate date =
+        dateText.size() == 10 ? QDate::fromString(QString::fromLatin1(dateText), Qt::ISODate) : QDate();
     if (!date.isValid())
-        return QStringLiteral("Feld 4 ist kein Datum jjjj-mm-tt: %1").arg(DrawImport::shownField(fields[Date]));
+        return QStringLiteral("Feld 4 ist kein Datum jjjj-mm-tt: %1")
+            .arg(DrawImport::shownField(fields[Date]));
     record = DrawRecord{};
     record.datum = DrawDate::fromQDate(date);
     if (!DrawFile::isSupportedDate(record.datum))
@@ -105,7 +107,9 @@ QString parseRow(const QList<QByteArray>& fields, DrawRecord& record, qint64& se
     for (int f = FirstNumber; f <= Bonus; ++f) {
         const auto value = DrawImport::wholeNumber(fields[f]);
         if (!value)
-            return QStringLiteral("Feld %1 ist keine ganze Zahl: %2").arg(f + 1).arg(DrawImport::shownField(fields[f]));
+            return QStringLiteral("Feld %1 ist keine ganze Zahl: %2")
+                .arg(f + 1)
+                .arg(DrawImport::shownField(fields[f]));
         if (f < Bonus) {
             if (!game.contains(int(*value)))
                 return QStringLiteral("Feld %1: die Zahl %2 liegt nicht in 1..%3 (%4 am %5)")
@@ -169,8 +173,9 @@ DrawImport::ParseResult parse(const QByteArray& text)
     };
     const QList<QByteArray> lines = DrawImport::splitLines(text);
     if (!hasHeader(lines.value(0)))
-        return fail(0, QStringLiteral("die Kopfzeile ist nicht die der Ziehungsliste des Lotteriebetreibers (%1)")
-                           .arg(QString::fromLatin1(header())));
+        return fail(
+            0, QStringLiteral("die Kopfzeile ist nicht die der Ziehungsliste des Lotteriebetreibers (%1)")
+                   .arg(QString::fromLatin1(header())));
     result.records.reserve(size_t(lines.size()));
     qint64 previousSequence = -1; // of the previous row, when it has the same date
     qsizetype mainDrawLine = 0;
@@ -188,13 +193,15 @@ DrawImport::ParseResult parse(const QByteArray& text)
 
         const bool sameDate = !result.records.empty() && result.records.back().datum == record.datum;
         if (!result.records.empty() && record.datum < result.records.back().datum)
-            return fail(i, QStringLiteral("das Datum %1 liegt vor dem der Zeile davor (%2); die Ziehungen "
-                                          "müssen nach Datum aufsteigend sortiert sein")
-                               .arg(DrawDate::format(record.datum), DrawDate::format(result.records.back().datum)));
+            return fail(
+                i, QStringLiteral("das Datum %1 liegt vor dem der Zeile davor (%2); die Ziehungen "
+                                  "müssen nach Datum aufsteigend sortiert sein")
+                       .arg(DrawDate::format(record.datum), DrawDate::format(result.records.back().datum)));
         if (sequence == 0 && sameDate)
-            return fail(i, QStringLiteral("zweite Hauptziehung (Laufnummer 0) am %1 (die erste steht in Zeile %2)")
-                               .arg(DrawDate::format(record.datum))
-                               .arg(mainDrawLine + 1));
+            return fail(
+                i, QStringLiteral("zweite Hauptziehung (Laufnummer 0) am %1 (die erste steht in Zeile %2)")
+                       .arg(DrawDate::format(record.datum))
+                       .arg(mainDrawLine + 1));
         if (sequence > 0 && !sameDate)
             return fail(i, QStringLiteral("MAXMILLIONS-Ziehung (Laufnummer %1) ohne die Hauptziehung vom %2 "
                                           "in der Zeile davor")
@@ -217,9 +224,9 @@ QByteArray write(const std::vector<DrawRecord>& records)
 {
     QByteArray out = header() + '\n';
     const auto row = [&out](int drawNumber, int sequence, const DrawRecord& r) {
-        out += '"' + QByteArray(ProductName) + "\"," + QByteArray::number(drawNumber) + ','
-            + QByteArray::number(sequence) + ",\"" + DrawDate::toQDate(r.datum).toString(Qt::ISODate).toLatin1()
-            + '"';
+        out += '"' + QByteArray(ProductName) + "\"," + QByteArray::number(drawNumber) + ',' +
+               QByteArray::number(sequence) + ",\"" +
+               DrawDate::toQDate(r.datum).toString(Qt::ISODate).toLatin1() + '"';
         for (int n : r.zahlen)
             out += ',' + QByteArray::number(n);
         out += ',' + QByteArray::number(r.bonus) + '\n';

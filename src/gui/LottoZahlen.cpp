@@ -1,5 +1,6 @@
 #include "gui/LottoZahlen.h"
 
+#include "draws/DrawDate.h"
 #include "draws/Error.h"
 #include "gui/Attach.h"
 #include "gui/CalcPage.h"
@@ -12,6 +13,7 @@
 #include "gui/TipPage.h"
 #include "gui/WebLinks.h"
 #include "gui/Zahlenwahl.h"
+#include "session/DrawMaintenance.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -40,6 +42,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     , m_prompts(this)
     , m_sound(new SoundView(this))
     , m_runStartUp(options.runStartUp)
+    , m_shippedHistory(options.shippedHistory)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Torvanes Numerant for Lotto Max Lotto 7 / 49"));
@@ -131,6 +134,11 @@ void LottoZahlen::buildMenu()
     auto* docs = help->addAction(QStringLiteral("Dokumentation anzeigen"));
     docs->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
     connect(docs, &QAction::triggered, this, &LottoZahlen::openHelp);
+    // Where the player's files are: the menu names the folder and opens it.
+    auto* folder = help->addAction(QStringLiteral("Datenordner: %1")
+                                       .arg(QDir::toNativeSeparators(QDir::cleanPath(m_session.home))));
+    folder->setObjectName(QStringLiteral("Datenordner1"));
+    connect(folder, &QAction::triggered, this, &LottoZahlen::openHomeFolder);
 
     auto* close = addItem("Schlieen1", QStringLiteral("S&chließen"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -281,6 +289,11 @@ void LottoZahlen::openHelp()
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
 }
 
+void LottoZahlen::openHomeFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home));
+}
+
 void LottoZahlen::startUp()
 {
     if (m_startedUp)
@@ -303,11 +316,21 @@ void LottoZahlen::startUp()
     s.applyStartUpRules();
     s.drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     s.random.randomize();
+    std::optional<DrawMaintenance::ShippedImport> shipped;
+    try {
+        shipped = DrawMaintenance::importShippedHistory(s, m_shippedHistory);
+    } catch (const Error& e) {
+        m_prompts.error(e.message);
+    }
     s.setSelectedDate(s.today);
     if (lookupAction)
         lookupAction();
     if (frequencyAction)
         frequencyAction();
+    if (shipped)
+        s.status = QStringLiteral("%1 %2 eingelesen (mitgelieferte Ziehungen bis %3)")
+                       .arg(shipped->count)
+                       .arg(s.messages.text(Msg::Draws), DrawDate::format(shipped->newest));
     showPage(QStringLiteral("TabSheet1"));
     refresh();
 }

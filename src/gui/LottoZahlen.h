@@ -26,6 +26,9 @@ public:
     {
         QString home;           // ends with '/'
         bool runStartUp = true; // tests may drive the start-up themselves
+        // The draw history shipped beside the program, imported at start-up into a home folder
+        // without draw file; empty for none.
+        QString shippedHistory;
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -64,6 +67,7 @@ public:
     // and a message naming it says so when no program opened it.
     void openWrittenFile(const QString& path, const QString& savedPrefix, const QString& notOpenedPrefix);
     void openHelp();
+    void openHomeFolder();
 
     template <typename T> T* control(const QString& name) const { return findChild<T*>(name); }
 
@@ -106,6 +110,7 @@ private:
     bool m_startedUp = false;
     bool m_runStartUp = true;
     QString m_hint; // the hint in the status bar while the mouse is over its control
+    QString m_shippedHistory;
     int m_groesse = 0;
     double m_baseFontSize = 0;
     double m_scale = 1; // the pages' size against their designed size

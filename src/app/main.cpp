@@ -30,6 +30,7 @@ int main(int argc, char** argv)
     LottoZahlen::Options options;
     options.home = Home::resolve(parser.value(homeOption), QApplication::applicationDirPath());
     options.languageFolder = QApplication::applicationDirPath() + QStringLiteral("/land/");
+    options.shippedHistory = QApplication::applicationDirPath() + QStringLiteral("/lottomax-history.csv");
     LottoZahlen window(options);
     // The application's own title is what the desktop shows for the minimised program; a display name
     // would be appended to every window caption instead.

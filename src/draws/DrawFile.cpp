@@ -114,6 +114,15 @@ void DrawFile::createIfMissing() const
         write({});
 }
 
+bool DrawFile::createWith(const std::vector<DrawRecord>& records) const
+{
+    const WriteLock lock(m_path);
+    if (exists())
+        return false;
+    write(records);
+    return true;
+}
+
 void DrawFile::append(const std::vector<DrawRecord>& records) const
 {
     const WriteLock lock(m_path);
@@ -200,4 +209,13 @@ void DrawFile::removeDate(double datum) const
         if (r.datum != datum)
             kept.push_back(r);
     write(kept);
+}
+
+void DrawFile::modify(
+    const std::function<std::optional<std::vector<DrawRecord>>(const std::vector<DrawRecord>&)>& change) const
+{
+    const WriteLock lock(m_path);
+    const auto changed = change(exists() ? readAll() : std::vector<DrawRecord>{});
+    if (changed)
+        write(*changed);
 }

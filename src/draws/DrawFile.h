@@ -57,6 +57,8 @@ public:
 
     // Creates the file empty when it does not exist.
     void createIfMissing() const;
+    // Creates the file with these records when it does not exist; false when it existed (and is unchanged).
+    bool createWith(const std::vector<DrawRecord>& records) const;
     void append(const std::vector<DrawRecord>& records) const;
     void replaceAll(const std::vector<DrawRecord>& records) const;
     // Puts n in front of the first record dated on or after it, replacing every record of its date;
@@ -64,6 +66,10 @@ public:
     void insert(const DrawRecord& n) const;
     // Removes every record of the given date.
     void removeDate(double datum) const;
+    // Reads the records (none when the file is missing) and writes what change returns, all under the
+    // lock; nullopt leaves the file as it is.
+    void modify(const std::function<std::optional<std::vector<DrawRecord>>(const std::vector<DrawRecord>&)>&
+                    change) const;
 
     static std::vector<DrawRecord> withInserted(const std::vector<DrawRecord>& records, const DrawRecord& n);
 

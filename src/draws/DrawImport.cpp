@@ -3,10 +3,13 @@
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "draws/Error.h"
+#include "draws/OperatorCsv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+#include <algorithm>
 #include <limits>
 #include <optional>
 
@@ -34,13 +37,7 @@ std::uint8_t lowestByte(qint64 value)
     return std::uint8_t(quint64(value) & 0xFF);
 }
 
-namespace {
-
-constexpr int FieldCount = 1 + Game::NumbersPerDraw + 1; // date, numbers, bonus
-
-// A field as quoted in a message: cut short, control bytes (a NUL above all) written as \xHH so that
-// the message stays whole wherever it is printed.
-QString shown(const QByteArray& field)
+QString shownField(const QByteArray& field)
 {
     constexpr int MaxShown = 40;
     QString text;
@@ -53,6 +50,23 @@ QString shown(const QByteArray& field)
     }
     return QLatin1Char('"') + text + (field.size() > MaxShown ? QStringLiteral("…\"") : QStringLiteral("\""));
 }
+
+QList<QByteArray> splitLines(const QByteArray& text)
+{
+    QList<QByteArray> lines = text.split('\n');
+    if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
+        lines.first().remove(0, 3); // byte order mark written by some spreadsheet programs
+    for (QByteArray& line : lines)
+        if (line.endsWith('\r'))
+            line.chop(1);
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+namespace {
+
+constexpr int FieldCount = 1 + Game::NumbersPerDraw + 1; // date, numbers, bonus
 
 // Returns the error text for a bad line, or an empty text after filling the record.
 QString parseLine(const QByteArray& line, DrawRecord& record)
@@ -77,16 +91,16 @@ QString parseLine(const QByteArray& line, DrawRecord& record)
 
     const QDate date = DrawDate::parse(QString::fromLatin1(fields[0]));
     if (!date.isValid())
-        return QStringLiteral("Feld 1 ist kein Datum tt.mm.jjjj: %1").arg(shown(fields[0]));
+        return QStringLiteral("Feld 1 ist kein Datum tt.mm.jjjj: %1").arg(shownField(fields[0]));
     record = DrawRecord{};
     record.datum = DrawDate::fromQDate(date);
     if (!DrawFile::isSupportedDate(record.datum))
         return QStringLiteral("Feld 1 liegt nicht zwischen 25.09.2009 und 31.12.2199: %1")
-            .arg(shown(fields[0]));
+            .arg(shownField(fields[0]));
     for (int f = 1; f < FieldCount; ++f) {
         const auto value = wholeNumber(fields[f]);
         if (!value)
-            return QStringLiteral("Feld %1 ist keine ganze Zahl: %2").arg(f + 1).arg(shown(fields[f]));
+            return QStringLiteral("Feld %1 ist keine ganze Zahl: %2").arg(f + 1).arg(shownField(fields[f]));
         if (f <= Game::NumbersPerDraw)
             record.zahlen[f - 1] = lowestByte(*value);
         else
@@ -115,15 +129,10 @@ ParseResult parse(const QByteArray& text)
                            .arg(QString::fromLatin1(text.left(2).toHex(' ').toUpper()));
         return result;
     }
-    QList<QByteArray> lines = text.split('\n');
-    if (!lines.isEmpty() && lines.first().startsWith("\xEF\xBB\xBF"))
-        lines.first().remove(0, 3); // byte order mark written by some spreadsheet programs
-    for (QByteArray& line : lines)
-        if (line.endsWith('\r'))
-            line.chop(1);
-    qsizetype count = lines.size();
-    while (count > 0 && lines[count - 1].trimmed().isEmpty())
-        --count;
+    if (OperatorCsv::isOperatorFile(text))
+        return OperatorCsv::parse(text);
+    const QList<QByteArray> lines = splitLines(text);
+    const qsizetype count = lines.size();
 
     const auto fail = [&result](qsizetype index, const QString& error) {
         result.records.clear();
@@ -163,7 +172,7 @@ ParseResult parse(const QByteArray& text)
     return result;
 }
 
-int importFile(const QString& csvPath, const DrawFile& drawFile)
+std::vector<DrawRecord> readFile(const QString& csvPath)
 {
     const QString shownPath = QDir::toNativeSeparators(csvPath);
     QFile csv(csvPath);
@@ -187,8 +196,85 @@ int importFile(const QString& csvPath, const DrawFile& drawFile)
         throw FileError{QStringLiteral("Die Importdatei %1 enthält keine Ziehung.\nDie Ziehungsdatei wurde "
                                        "nicht verändert.")
                             .arg(shownPath)};
-    drawFile.replaceAll(parsed.records);
-    return int(parsed.records.size());
+    return parsed.records;
+}
+
+namespace {
+
+bool sameDraw(const DrawRecord& a, const DrawRecord& b)
+{
+    // Stored draws keep the order they came in, the operator's are sorted: the numbers count, not their order.
+    auto x = a.zahlen, y = b.zahlen;
+    std::sort(x.begin(), x.end());
+    std::sort(y.begin(), y.end());
+    return a.datum == b.datum && x == y && a.bonus == b.bonus;
+}
+
+} // namespace
+
+int importFile(const QString& csvPath, const DrawFile& drawFile)
+{
+    const std::vector<DrawRecord> records = readFile(csvPath);
+    drawFile.replaceAll(records);
+    return int(records.size());
+}
+
+MergeResult merge(const std::vector<DrawRecord>& stored, const std::vector<DrawRecord>& incoming)
+{
+    MergeResult result;
+    const double newest = stored.empty() ? -1 : stored.back().datum;
+    size_t storedAt = 0;
+    for (size_t from = 0; from < incoming.size();) {
+        const double date = incoming[from].datum;
+        size_t to = from;
+        while (to < incoming.size() && incoming[to].datum == date)
+            ++to;
+        if (date > newest) {
+            result.appended.insert(result.appended.end(), incoming.begin() + qsizetype(from),
+                                   incoming.begin() + qsizetype(to));
+        } else {
+            // Both lists are in date order, so the stored draws of this date follow the earlier ones.
+            while (storedAt < stored.size() && stored[storedAt].datum < date)
+                ++storedAt;
+            size_t same = storedAt;
+            while (same < stored.size() && stored[same].datum == date)
+                ++same;
+            for (size_t k = from; k < to; ++k) {
+                const size_t at = storedAt + (k - from);
+                if (at < same && sameDraw(stored[at], incoming[k]))
+                    ++result.skipped;
+                else
+                    result.conflicts.push_back(
+                        {incoming[k], at < same ? std::optional<DrawRecord>(stored[at]) : std::nullopt});
+            }
+        }
+        from = to;
+    }
+    return result;
+}
+
+MergeResult mergeFile(const QString& csvPath, const DrawFile& drawFile)
+{
+    const std::vector<DrawRecord> incoming = readFile(csvPath);
+    MergeResult result;
+    drawFile.modify([&](const std::vector<DrawRecord>& stored) -> std::optional<std::vector<DrawRecord>> {
+        result = merge(stored, incoming);
+        if (result.appended.empty())
+            return std::nullopt;
+        std::vector<DrawRecord> all = stored;
+        all.insert(all.end(), result.appended.begin(), result.appended.end());
+        return all;
+    });
+    return result;
+}
+
+QString numbersText(const DrawRecord& record)
+{
+    QStringList numbers;
+    for (int n : record.zahlen)
+        numbers << QString::number(n);
+    return numbers.join(QLatin1Char(' '))
+        + (record.isMainDraw() ? QStringLiteral(" B %1").arg(record.bonus) : QStringLiteral(" ohne Bonus"));
 }
 
 } // namespace DrawImport

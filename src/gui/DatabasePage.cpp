@@ -80,6 +80,12 @@ DatabasePage::DatabasePage(LottoZahlen& window, QWidget* parent)
                         0, 3);
     fileGrid->addWidget(
         makeButton(fileBox, {"BitBtn6", "Löschen", "Löschen der aktuell angezeigten Ziehung"}), 0, 4);
+    // Made last so that the language files find the older buttons where they were; shown under BitBtn2,
+    // as a sixth button in the row would widen the window beyond its designed size.
+    fileGrid->addWidget(makeButton(fileBox, {"BitBtn20", "Ziehungen ergänzen",
+                                             "Fügt die Ziehungen einer CSV-Datei an, die neuer sind als die "
+                                             "neueste gespeicherte; die gespeicherten bleiben, wie sie sind."}),
+                        1, 2);
     layout->addWidget(fileBox);
 
     auto* statBox = new QGroupBox(QStringLiteral("Statistik"), this);

@@ -1,3 +1,4 @@
+#include "draws/DrawDate.h"
 #include "draws/DrawImport.h"
 #include "gui/Attach.h"
 #include "gui/LoEingab.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QToolButton>
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -147,6 +149,39 @@ void attachDraws(LottoZahlen& window)
             });
         });
     }
+    onClick(window, "BitBtn20", [&window] {
+        Session& s = window.session();
+        if (s.busy)
+            return;
+        const QString csv = window.prompts().openFileName(s.home, QStringLiteral("CSV-Dateien (*.csv)"),
+                                                          QStringLiteral("csv"));
+        if (csv.isEmpty())
+            return;
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const DrawImport::MergeResult result = DrawMaintenance::mergeFile(s, csv);
+        QApplication::restoreOverrideCursor();
+        const QString summary = QStringLiteral("%1 %2 ergänzt, %3 schon gespeichert, %4 abweichend")
+                                    .arg(result.appended.size())
+                                    .arg(s.messages.text(Msg::Draws))
+                                    .arg(result.skipped)
+                                    .arg(result.conflicts.size());
+        window.setStatus(summary);
+        if (result.conflicts.empty())
+            return;
+        // The stored draws stay; the player decides which one is right.
+        constexpr size_t MaxListed = 10;
+        QString text = summary + QStringLiteral(".\nDiese Ziehungen der Datei weichen von der Ziehungsdatei "
+                                                "ab und wurden nicht übernommen:\n");
+        for (size_t i = 0; i < std::min(MaxListed, result.conflicts.size()); ++i) {
+            const DrawImport::Conflict& c = result.conflicts[i];
+            text += QStringLiteral("\n%1: Datei %2, gespeichert %3")
+                        .arg(DrawDate::format(c.file.datum), DrawImport::numbersText(c.file),
+                             c.stored ? DrawImport::numbersText(*c.stored) : QStringLiteral("nichts"));
+        }
+        if (result.conflicts.size() > MaxListed)
+            text += QStringLiteral("\n… und %1 weitere").arg(result.conflicts.size() - MaxListed);
+        window.prompts().information(text);
+    });
     attachUpdate(window);
     attachEntryAndDeletion(window);
 }

@@ -1,5 +1,6 @@
 #include "gui/LottoZahlen.h"
 
+#include "draws/DrawDate.h"
 #include "draws/Error.h"
 #include "gui/Attach.h"
 #include "gui/CalcPage.h"
@@ -13,6 +14,7 @@
 #include "gui/TipPage.h"
 #include "gui/WebLinks.h"
 #include "gui/Zahlenwahl.h"
+#include "session/DrawMaintenance.h"
 
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
@@ -43,6 +45,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     , m_prompts(this)
     , m_sound(new SoundView(this))
     , m_runStartUp(options.runStartUp)
+    , m_shippedHistory(options.shippedHistory)
 {
     m_languageFolder = options.languageFolder.isEmpty() ? options.home + QLatin1String(LanguageFiles::Folder)
                                                         : options.languageFolder;
@@ -150,6 +153,13 @@ void LottoZahlen::buildMenu()
     auto* docs = help->addAction(QStringLiteral("Dokumentation anzeigen"));
     docs->setObjectName(QStringLiteral("Dokumentationanzeigen1"));
     connect(docs, &QAction::triggered, this, &LottoZahlen::openHelp);
+    // Where the player's files are: one entry opens the folder, the one below names it. The name is
+    // no wording, so it has no object name and the language files pass it by.
+    auto* folder = help->addAction(QStringLiteral("Datenordner öffnen"));
+    folder->setObjectName(QStringLiteral("Datenordner1"));
+    connect(folder, &QAction::triggered, this, &LottoZahlen::openHomeFolder);
+    auto* path = help->addAction(QDir::toNativeSeparators(QDir::cleanPath(m_session.home)));
+    connect(path, &QAction::triggered, this, &LottoZahlen::openHomeFolder);
 
     auto* close = addItem("Schlieen1", QStringLiteral("S&chließen"));
     connect(close, &QAction::triggered, this, &QWidget::close);
@@ -349,6 +359,11 @@ void LottoZahlen::openHelp()
     QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
 }
 
+void LottoZahlen::openHomeFolder()
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home));
+}
+
 void LottoZahlen::startUp()
 {
     if (m_startedUp)
@@ -370,11 +385,21 @@ void LottoZahlen::startUp()
     s.applyStartUpRules();
     s.drawFileName = QString::fromLatin1(DrawFile::DefaultName);
     s.random.randomize();
+    std::optional<DrawMaintenance::ShippedImport> shipped;
+    try {
+        shipped = DrawMaintenance::importShippedHistory(s, m_shippedHistory);
+    } catch (const Error& e) {
+        m_prompts.error(e.message);
+    }
     s.setSelectedDate(s.today);
     if (lookupAction)
         lookupAction();
     if (frequencyAction)
         frequencyAction();
+    if (shipped)
+        s.status = QStringLiteral("%1 %2 eingelesen (mitgelieferte Ziehungen bis %3)")
+                       .arg(shipped->count)
+                       .arg(s.messages.text(Msg::Draws), DrawDate::format(shipped->newest));
     showPage(QStringLiteral("TabSheet1"));
     refresh();
 }

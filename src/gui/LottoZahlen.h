@@ -28,6 +28,9 @@ public:
         QString home;           // ends with '/'
         bool runStartUp = true; // tests may drive the start-up themselves
         QString languageFolder; // the language files; empty: "land" in the home folder
+        // The draw history shipped beside the program, imported at start-up into a home folder
+        // without draw file; empty for none.
+        QString shippedHistory;
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -66,6 +69,7 @@ public:
     // and a message naming it says so when no program opened it.
     void openWrittenFile(const QString& path, const QString& savedPrefix, const QString& notOpenedPrefix);
     void openHelp();
+    void openHomeFolder();
 
     // Applies language `number` (the setting "Sprache") from the folder "land" and ticks its entry;
     // a number of no language loads nothing and ticks none.
@@ -119,6 +123,7 @@ private:
     bool m_startedUp = false;
     bool m_runStartUp = true;
     QString m_hint; // the hint in the status bar while the mouse is over its control
+    QString m_shippedHistory;
     int m_groesse = 0;
     double m_baseFontSize = 0;
     double m_scale = 1; // the pages' size against their designed size

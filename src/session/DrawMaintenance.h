@@ -1,7 +1,10 @@
 #pragma once
 
 #include "draws/DrawEntry.h"
+#include "draws/DrawImport.h"
 #include "session/Session.h"
+
+#include <optional>
 
 // The changes of the draw file by hand that both front ends could offer: the manual entry (its dialog
 // belongs to the front end) and the deletion of the draw shown.
@@ -20,5 +23,18 @@ void endEntry(Session& session, const DrawEntry::Start& start);
 
 // Removes every record of the date of the draw shown, then looks up the selected date again.
 void deleteShown(Session& session);
+
+// The history shipped with the program, imported when the home folder has no draw file yet; an
+// existing draw file, even an empty one, is never touched. Returns the count imported and the newest
+// date, nullopt when nothing was done. Throws Error when the shipped file cannot be imported.
+struct ShippedImport
+{
+    int count = 0;
+    double newest = 0;
+};
+std::optional<ShippedImport> importShippedHistory(Session& session, const QString& historyPath);
+
+// Adds the newer draws of a CSV file (own or operator layout), then shows the newest draw.
+DrawImport::MergeResult mergeFile(Session& session, const QString& csvPath);
 
 } // namespace DrawMaintenance

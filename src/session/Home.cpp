@@ -1,5 +1,7 @@
 #include "session/Home.h"
 
+#include "draws/DrawFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QStandardPaths>
@@ -24,6 +26,12 @@ bool isWritableDir(const QString& dir)
     return QDir(dir).exists() && probe.open();
 }
 
+bool isPortable(const QString& executableDir)
+{
+    return QFile::exists(QDir(executableDir).filePath(QLatin1String(DrawFile::DefaultName)))
+        && isWritableDir(executableDir);
+}
+
 QString userDataDir()
 {
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
@@ -36,7 +44,7 @@ QString resolve(const QString& override, const QString& executableDir, bool crea
             QDir().mkpath(override);
         return withSlash(override);
     }
-    if (isWritableDir(executableDir))
+    if (isPortable(executableDir))
         return withSlash(executableDir);
     const QString data = userDataDir();
     if (create)

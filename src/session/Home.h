@@ -2,11 +2,14 @@
 
 #include <QString>
 
-// The folder that holds the draw file, the sound, the manual and the language files: the executable's
-// folder when it is writable, else the per-user data folder; an explicit folder overrides both.
+// The folder that holds the draw file, the sound, the manual and the language files: the per-user data
+// folder, so that the player's files outlive a rebuilt or reinstalled program; the executable's folder
+// only when it already holds a draw file and is writable (a portable copy); an explicit folder overrides
+// both.
 // The result always ends with '/'. With create false nothing is made: the folder may not exist.
 namespace Home {
 QString resolve(const QString& override, const QString& executableDir, bool create = true);
 bool isWritableDir(const QString& dir);
+bool isPortable(const QString& executableDir);
 QString userDataDir();
 } // namespace Home

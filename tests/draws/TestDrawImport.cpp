@@ -3,6 +3,7 @@
 #include "draws/DrawFile.h"
 #include "draws/DrawImport.h"
 #include "draws/Error.h"
+#include "draws/OperatorCsv.h"
 
 #include <QDir>
 #include <QFile>
@@ -203,6 +204,7 @@ void TestDrawImport::fileWithoutDrawRefused_data()
     QTest::addRow("empty file") << QByteArray() << false;
     QTest::addRow("blank lines") << QByteArray("\n\r\n   \n\t\n") << false;
     QTest::addRow("byte order mark only") << QByteArray("\xEF\xBB\xBF\r\n") << false;
+    QTest::addRow("the operator's header only") << QByteArray(OperatorCsv::header() + "\r\n") << false;
     QTest::addRow("/dev/null") << QByteArray() << true;
 }
 

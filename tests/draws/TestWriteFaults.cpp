@@ -142,10 +142,12 @@ QProcess* TestWriteFaults::start(const QString& operation, const QString& dir, c
     env.remove(QString::fromLatin1(WriteFaults::Variable));
     if (!fault.isEmpty())
         env.insert(QString::fromLatin1(WriteFaults::Variable), fault);
-    if (operation == QLatin1String("import")) {
+    if (operation == QLatin1String("import") || operation == QLatin1String("merge")) {
         process->setProgram(QStringLiteral(NUMERANT_CLI_PATH));
-        process->setArguments({QStringLiteral("--home"), dir, QStringLiteral("import"),
-                               arg.isEmpty() ? QDir(dir).filePath(QStringLiteral("new.csv")) : arg});
+        QStringList args{QStringLiteral("--home"), dir, QStringLiteral("import")};
+        if (operation == QLatin1String("merge"))
+            args << QStringLiteral("--merge");
+        process->setArguments(args << (arg.isEmpty() ? QDir(dir).filePath(QStringLiteral("new.csv")) : arg));
     } else {
         env.insert(QString::fromLatin1(ChildVariable), operation);
         env.insert(QString::fromLatin1(FileVariable), QDir(dir).filePath(fileName(operation)));
@@ -175,7 +177,7 @@ void TestWriteFaults::everyStep_data()
     QTest::addColumn<QString>("operation");
     QTest::addColumn<QString>("mode"); // kill: SIGKILL at the step; fail: a full disk at the step
 
-    for (const char* operation : {"import", "insert", "delete", "append", "settings"})
+    for (const char* operation : {"import", "merge", "insert", "delete", "append", "settings"})
         for (const char* mode : {"kill", "fail"})
             QTest::addRow("%s, %s", operation, mode) << QString::fromLatin1(operation) << QString::fromLatin1(mode);
 }
@@ -188,13 +190,16 @@ void TestWriteFaults::everyStep()
     const QString name = fileName(operation);
     const QByteArray old = operation == QLatin1String("settings") ? settingsBytes(QStringLiteral("old ticket"))
                                                                   : fileBytesOf(draws(Draws, 0));
-    const QByteArray newCsv = csv(draws(Draws, 1));
+    // A merge adds the two draws after the stored ones.
+    const bool merge = operation == QLatin1String("merge");
+    const QByteArray newCsv = csv(merge ? draws(Draws + 2, 0) : draws(Draws, 1));
+    const bool readsCsv = merge || operation == QLatin1String("import");
     const auto prepare = [&](const QString& dir) {
         writeFile(QDir(dir).filePath(name), old);
-        if (operation == QLatin1String("import"))
+        if (readsCsv)
             writeFile(QDir(dir).filePath(QStringLiteral("new.csv")), newCsv);
     };
-    const QStringList expectedFiles = operation == QLatin1String("import")
+    const QStringList expectedFiles = readsCsv
                                           ? QStringList{name, QStringLiteral("new.csv")}
                                           : QStringList{name};
 

@@ -15,7 +15,7 @@ class TestHome : public QObject
 private slots:
     void initTestCase();
     void explicitFolderWins();
-    void writableExecutableFolder();
+    void portableCopyKeepsItsFolder();
     void fallsBackToUserDataFolder_data();
     void fallsBackToUserDataFolder();
 };
@@ -41,17 +41,21 @@ void TestHome::explicitFolderWins()
     QVERIFY(!QDir(dir.filePath(QStringLiteral("other"))).exists());
 }
 
-void TestHome::writableExecutableFolder()
+void TestHome::portableCopyKeepsItsFolder()
 {
     QTemporaryDir dir;
+    QFile drawFile(dir.filePath(QStringLiteral("ZahlenMax.dat")));
+    QVERIFY(drawFile.open(QIODevice::WriteOnly));
+    drawFile.close();
     QCOMPARE(Home::resolve({}, dir.path()), dir.path() + QLatin1Char('/'));
     QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
-             QStringList());
+             QStringList{QStringLiteral("ZahlenMax.dat")});
 }
 
 void TestHome::fallsBackToUserDataFolder_data()
 {
     QTest::addColumn<QString>("folder");
+    QTest::addRow("writable folder without draw file") << "writable";
     QTest::addRow("missing folder") << "missing";
     QTest::addRow("a file, not a folder") << "file";
     QTest::addRow("read-only folder") << "read-only";
@@ -63,13 +67,19 @@ void TestHome::fallsBackToUserDataFolder()
     QFETCH(QString, folder);
     QTemporaryDir dir;
     QString executableDir = folder.startsWith(QLatin1Char('/')) ? folder : dir.filePath(folder);
-    if (folder == QLatin1String("file")) {
+    if (folder == QLatin1String("writable")) {
+        QVERIFY(QDir(dir.path()).mkdir(folder));
+    } else if (folder == QLatin1String("file")) {
         QFile f(executableDir);
         QVERIFY(f.open(QIODevice::WriteOnly));
     } else if (folder == QLatin1String("read-only")) {
         if (::geteuid() == 0)
             QSKIP("root writes into read-only folders");
         QVERIFY(QDir(dir.path()).mkdir(folder));
+        // Even a draw file there makes no portable copy of a folder nothing can be written to.
+        QFile drawFile(QDir(executableDir).filePath(QStringLiteral("ZahlenMax.dat")));
+        QVERIFY(drawFile.open(QIODevice::WriteOnly));
+        drawFile.close();
         QVERIFY(QFile::setPermissions(executableDir, QFile::ReadOwner | QFile::ExeOwner));
     } else if (folder.startsWith(QLatin1Char('/'))) {
         if (!QDir(folder).exists() || Home::isWritableDir(folder))

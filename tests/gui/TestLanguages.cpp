@@ -129,7 +129,7 @@ private slots:
             QVERIFY(window.session().messages.text(Msg::TipsGenerated) != QStringLiteral("Tipps wurden neu berechnet"));
         }
         window.chooseLanguage(1);
-        QCOMPARE(tab(window, 0), QStringLiteral("Lotto tip"));
+        QCOMPARE(tab(window, 0), QStringLiteral("Lotto lines"));
 
         window.chooseLanguage(0);
         QCOMPARE(allTexts(window), german);

@@ -1,0 +1,3 @@
+﻿po prostu wylosuj
+użyj najrzadziej losowanej liczby dodatkowej
+użyj najdłużej niewylosowanej liczby dodatkowej

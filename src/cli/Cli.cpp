@@ -107,6 +107,8 @@ Session Context::makeSession() const
     StoredSettings::restoreAll(SettingsStore::openDefault(SettingsStore::Mode::ReadOnly), s);
     if (gameRules)
         s.gameRules = *gameRules;
+    if (messages)
+        s.messages.replaceAll(*messages);
     s.drawsRead = [path = s.drawFile().path()](int skipped) {
         static bool warned = false;
         if (skipped == 0 || warned)

@@ -48,6 +48,7 @@ struct Context
     QString home; // ends with '/'
     Args args;
     std::optional<GameRules> gameRules; // --game: the game rules for this command only
+    std::optional<QStringList> messages; // --language: the message table of that language
     Session makeSession() const; // home set, today from the clock, stored settings applied when present
 };
 

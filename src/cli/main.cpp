@@ -1,5 +1,6 @@
 #include "cli/Cli.h"
 #include "draws/Error.h"
+#include "language/LanguageFiles.h"
 #include "session/Home.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ namespace {
 void printUsage(FILE* to)
 {
     QString text = QStringLiteral(
-        "usage: numerant-cli [--home DIR] [--game played|classic] COMMAND [OPTIONS]\n\ncommands:\n");
+        "usage: numerant-cli [--home DIR] [--game played|classic] [--language CODE] COMMAND [OPTIONS]\n\ncommands:\n");
     for (const auto& c : Cli::commands())
         text += QStringLiteral("  ") + c.usage + QLatin1Char('\n');
     text += QStringLiteral("  --help\n\nExit codes: 0 success, 1 error, 2 wrong usage.\n");
@@ -56,10 +57,24 @@ int main(int argc, char** argv)
     QStringList args = app.arguments().mid(1);
     QString homeOverride;
     std::optional<GameRules> gameRules;
-    while (!args.isEmpty() && (args[0] == QLatin1String("--home") || args[0] == QLatin1String("--game"))) {
+    std::optional<QStringList> messages;
+    while (!args.isEmpty() && (args[0] == QLatin1String("--home") || args[0] == QLatin1String("--game") ||
+                               args[0] == QLatin1String("--language"))) {
         if (args.size() < 2)
             return usageError(args[0] + QStringLiteral(" needs a value"));
-        if (args[0] == QLatin1String("--home")) {
+        if (args[0] == QLatin1String("--language")) {
+            bool known = false;
+            for (int n = 0; n < LanguageFiles::LanguageCount; ++n)
+                known = known || args[1] == QLatin1String(LanguageFiles::byNumber(n)->code);
+            if (!known)
+                return usageError(QStringLiteral("--language takes de, en, fr, sp, tr, ru, nl, cz or pl: ") + args[1]);
+            const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                 QLatin1String(LanguageFiles::Folder) + QLatin1Char('/') +
+                                 QLatin1String(LanguageFiles::MessageStem) + args[1];
+            messages = LanguageFiles::readLines(path);
+            if (!messages)
+                return fail(1, QStringLiteral("cannot read the messages of language %1: %2").arg(args[1], path));
+        } else if (args[0] == QLatin1String("--home")) {
             if (args[1].isEmpty())
                 return usageError(QStringLiteral("--home needs a folder, not an empty text"));
             homeOverride = args[1];
@@ -90,7 +105,7 @@ int main(int argc, char** argv)
             // A command that only reads never creates a missing home folder.
             Cli::Context context{Home::resolve(homeOverride, QCoreApplication::applicationDirPath(),
                                                command.home == Cli::HomeUse::Writes),
-                                 Cli::Args(args), gameRules};
+                                 Cli::Args(args), gameRules, messages};
             return flushed(command.run(context));
         } catch (const Cli::UsageError& e) {
             return usageError(e.message);

@@ -2,6 +2,8 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -42,6 +44,7 @@ class TestCliDraws : public QObject
 private slots:
     void importThenDraws();
     void exitCodes_data();
+    void messagesInTheChosenLanguage();
     void exitCodes();
 };
 
@@ -102,6 +105,7 @@ void TestCliDraws::exitCodes_data()
     QTest::addRow("unknown option")    << QStringList{"draws", "--all"} << QByteArray() << 2 << QByteArray("--all");
     QTest::addRow("unknown command")   << QStringList{"drawz"} << QByteArray() << 2 << QByteArray("drawz");
     QTest::addRow("no command")        << QStringList{} << QByteArray() << 2 << QByteArray("no command given");
+    QTest::addRow("unknown language")  << QStringList{"--language", "de_DE", "draws"} << QByteArray() << 2 << QByteArray("--language");
     // clang-format on
 }
 
@@ -136,6 +140,23 @@ void TestCliDraws::exitCodes()
     QCOMPARE(fileBytes(dat), old);
     QCOMPARE(QDir(home.path()).entryList(QDir::Files | QDir::Hidden).filter(QStringLiteral("~")),
              QStringList());
+}
+
+// Texts of the message table come from the language files beside the program.
+void TestCliDraws::messagesInTheChosenLanguage()
+{
+    QTemporaryDir home;
+    writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), kDraws);
+    QCOMPARE(runCli({QStringLiteral("--home"), home.path(), QStringLiteral("import")}).exitCode, 0);
+    auto status = [&](const QStringList& language) {
+        const Run run = runCli(language + QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("generate"),
+                                                      QStringLiteral("--seed"), QStringLiteral("1")});
+        return QJsonDocument::fromJson(run.out).object().value(QStringLiteral("status")).toString();
+    };
+    QCOMPARE(status({}), QStringLiteral("Tipps wurden neu berechnet"));
+    QCOMPARE(status({QStringLiteral("--language"), QStringLiteral("de")}), QStringLiteral("Tipps wurden neu berechnet"));
+    const QString english = status({QStringLiteral("--language"), QStringLiteral("en")});
+    QVERIFY(!english.isEmpty() && english != QStringLiteral("Tipps wurden neu berechnet"));
 }
 
 QTEST_GUILESS_MAIN(TestCliDraws)

@@ -1,13 +1,14 @@
 #include "gui/ChartImage.h"
 
 #include "draws/Error.h"
+#include "draws/OutputFile.h"
 #include "gui/ChartPainter.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace ChartImage {
@@ -16,7 +17,8 @@ namespace {
 
 [[noreturn]] void cannotWrite(const QString& path, const QString& reason)
 {
-    throw FileError{QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, reason)};
+    throw FileError{QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2")
+                        .arg(QDir::toNativeSeparators(path), reason)};
 }
 
 QByteArray pngBytes(const StatisticSeries& series, QSize size)
@@ -75,9 +77,7 @@ void save(const QString& path, Format format, const StatisticSeries& series, QSi
         cannotWrite(path, QStringLiteral("das Bild (%1 × %2) kann nicht erzeugt werden")
                               .arg(size.width())
                               .arg(size.height()));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        cannotWrite(path, file.errorString());
+    OutputFile::write(path, bytes);
 }
 
 } // namespace ChartImage

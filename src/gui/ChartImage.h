@@ -7,7 +7,7 @@
 #include <optional>
 
 // The chart saved as a picture, drawn by ChartPainter: a PNG of the given size in pixels or an SVG
-// of that size. The file is replaced whole or not at all.
+// of that size, written as OutputFile writes: whole or not at all.
 namespace ChartImage {
 
 enum class Format

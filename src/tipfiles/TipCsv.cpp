@@ -1,9 +1,9 @@
 #include "tipfiles/TipCsv.h"
 
-#include "draws/Error.h"
+#include "draws/OutputFile.h"
 
-#include <QSaveFile>
 #include <QStringList>
+#include <algorithm>
 
 namespace TipCsv {
 
@@ -27,11 +27,7 @@ QByteArray encode(const TipSheet& sheet)
 
 void write(const QString& path, const TipSheet& sheet)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(sheet);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError{
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString())};
+    OutputFile::write(path, encode(sheet));
 }
 
 } // namespace TipCsv

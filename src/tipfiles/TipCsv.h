@@ -15,7 +15,7 @@ inline constexpr const char* Extension = "csv";
 inline constexpr const char* Filter = "CSV-Datei (*.csv)";
 
 QByteArray encode(const TipSheet& sheet);
-// Replaces the file whole or not at all; throws FileError naming the file and the reason.
+// As OutputFile::write: whole or not at all; throws FileError naming the file and the reason.
 void write(const QString& path, const TipSheet& sheet);
 
 } // namespace TipCsv

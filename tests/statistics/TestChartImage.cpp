@@ -5,6 +5,7 @@
 #include "gui/LottoZahlen.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QImage>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -200,6 +201,8 @@ private slots:
         QTest::addColumn<QString>("named");
         const QString missing = m_home.filePath(QStringLiteral("no/such/x.png"));
         QTest::addRow("missing folder") << QStringList{QStringLiteral("--png"), missing} << 1 << missing;
+        QTest::addRow("full disk") << QStringList{QStringLiteral("--png"), QStringLiteral("/dev/full")} << 1
+                                   << QStringLiteral("/dev/full");
         QTest::addRow("a folder") << QStringList{QStringLiteral("--svg"), m_home.path()} << 1 << m_home.path();
         QTest::addRow("both formats") << QStringList{QStringLiteral("--png"), QStringLiteral("e.png"),
                                                      QStringLiteral("--svg"), QStringLiteral("e.svg")}
@@ -228,6 +231,7 @@ private slots:
         QVERIFY2(QString::fromUtf8(r.err).contains(named), r.err.constData());
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("e.png"))));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
 };
 

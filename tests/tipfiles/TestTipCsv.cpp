@@ -3,6 +3,7 @@
 #include "tipfiles/TipCsv.h"
 
 #include <QAction>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -118,6 +119,11 @@ private slots:
         QCOMPARE(back.rows.size(), size_t(3));
         QCOMPARE(back.rows.at(1), (TipSheet::Row{3, 12, 17, 25, 33, 41, 48}));
         QCOMPARE(back.rows.at(3), (TipSheet::Row{1, 2, 3, 4, 5, 6, 7}));
+        // To a pipe or device as well.
+        r = run({QStringLiteral("export-tips"), QStringLiteral("--tip-file"), QStringLiteral("t.tlt"),
+                 QStringLiteral("/dev/stdout")});
+        QCOMPARE(r.code, 0);
+        QVERIFY(r.out.startsWith("Tipp,Zahl1,Zahl2,Zahl3,Zahl4,Zahl5,Zahl6,Zahl7\r\n1,3,12,17,25,33,41,48\r\n"));
         QCOMPARE(back.rows.at(12), (TipSheet::Row{40, 41, 42, 43, 44, 45, 46}));
 
         // --tip rows fill the sheet from row 1.
@@ -138,6 +144,8 @@ private slots:
                                         << QStringLiteral("b.csv");
         QTest::addRow("missing folder") << QStringList{missingFolder} << 1 << missingFolder;
         QTest::addRow("a folder") << QStringList{m_home.path()} << 1 << m_home.path();
+        // A device is written, not replaced by a regular file (which root could do in /dev).
+        QTest::addRow("full disk") << QStringList{QStringLiteral("/dev/full")} << 1 << QStringLiteral("/dev/full");
         QTest::addRow("missing tip file")
             << QStringList{QStringLiteral("--tip-file"), QStringLiteral("none.tlt"), QStringLiteral("c.csv")} << 1
             << QStringLiteral("none.tlt");
@@ -152,6 +160,7 @@ private slots:
         QVERIFY2(QString::fromUtf8(r.err).contains(named), r.err.constData());
         QVERIFY(r.out.isEmpty());
         QVERIFY(!QFile::exists(m_home.filePath(QStringLiteral("c.csv"))));
+        QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
     }
 
     void windowMenuEntry()

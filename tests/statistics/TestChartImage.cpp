@@ -150,7 +150,7 @@ private slots:
         QVERIFY2(error.isEmpty(), qPrintable(error));
         QVERIFY(text.contains(title)); // the runs of blanks of the title included
         QVERIFY(text.contains(QStringLiteral("10"))); // a category label
-        QVERIFY(bytes.contains("width=\"800"));
+        QVERIFY(bytes.contains("viewBox=\"0 0 800 500\""));
         QVERIFY(bytes.contains("#008000"));
     }
 

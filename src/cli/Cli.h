@@ -82,6 +82,10 @@ void printLine(const QString& line);
 void writeAll(FILE* to, const QByteArray& bytes);
 QString outputErrorMessage(FILE* to);
 
+// Whether the command line asks for a picture (stat --png/--svg): drawing text needs a QGuiApplication,
+// which then runs on the offscreen platform, as nothing is shown.
+bool drawsPictures(const QStringList& arguments);
+
 // Every --set KEY=VALUE, by option key or control name; UsageError for an unknown one.
 void applyOptionArgs(Args& args, Session& session);
 

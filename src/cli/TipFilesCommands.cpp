@@ -1,6 +1,7 @@
 #include "cli/Cli.h"
 #include "draws/DrawDate.h"
 #include "session/Actions.h"
+#include "tipfiles/TipCsv.h"
 #include "tipfiles/TipPrintout.h"
 
 namespace {
@@ -34,5 +35,23 @@ int printCommand(Cli::Context& context)
 
 const Cli::RegisterCommand print("print", "print [--tip-file F] [--tip n1,...,n7]... [--date dd.mm.yyyy]",
                                  printCommand, Cli::HomeUse::Writes);
+
+// export-tips: the sheet as CSV for other programs, to a file named on the command line.
+int exportTips(Cli::Context& context)
+{
+    Session session = context.makeSession();
+    Cli::applyTipArgs(context.args, session);
+    const auto path = context.args.positional();
+    context.args.finish();
+    if (!path || path->isEmpty())
+        throw Cli::UsageError{QStringLiteral("export-tips needs the name of the CSV file to write")};
+    TipCsv::write(*path, session.sheet);
+    Cli::printLine(*path);
+    return 0;
+}
+
+const Cli::RegisterCommand exportTipsCommand("export-tips",
+                                             "export-tips [--tip-file F] [--tip n1,...,n7]... FILE.csv",
+                                             exportTips);
 
 } // namespace

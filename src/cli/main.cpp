@@ -4,9 +4,11 @@
 #include "session/Home.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <cstdio>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -49,7 +51,17 @@ int flushed(int code)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    QStringList rawArguments;
+    for (int i = 1; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    std::unique_ptr<QCoreApplication> application;
+    if (Cli::drawsPictures(rawArguments)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QCoreApplication& app = *application;
     QCoreApplication::setOrganizationName(QStringLiteral("Torvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Numerant"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));

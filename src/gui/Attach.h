@@ -12,3 +12,4 @@ void attachTipFiles(LottoZahlen& window);   // src/tipfiles/TipFilesView.cpp
 void attachAnalyses(LottoZahlen& window);   // src/gui/AnalysisView.cpp
 void attachSettings(LottoZahlen& window);   // src/app/SettingsBinding.cpp
 void attachMail(LottoZahlen& window);       // src/gui/MailView.cpp
+void attachExports(LottoZahlen& window);    // src/gui/ExportView.cpp

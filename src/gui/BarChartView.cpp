@@ -1,5 +1,7 @@
 #include "gui/BarChartView.h"
 
+#include "gui/ChartPainter.h"
+
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
@@ -7,23 +9,12 @@
 #include <QFontMetrics>
 #include <QTextDocumentFragment>
 #include <QValueAxis>
-#include <array>
-#include <cmath>
 
 namespace {
 
 QColor toColor(StatisticSeries::Rgb rgb)
 {
     return QColor::fromRgb(QRgb(0xFF000000u | rgb));
-}
-
-// Whole-number ticks, about six of them.
-double tickInterval(double range)
-{
-    for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 25.0, 50.0, 100.0, 200.0, 250.0, 500.0, 1000.0})
-        if (range / step <= 8)
-            return step;
-    return std::ceil(range / 8);
 }
 
 } // namespace
@@ -116,18 +107,9 @@ void BarChartView::showSeries(const StatisticSeries& series)
     // The title is shown as rich text, which would fold the runs of blanks the titles carry.
     m_axisX->setTitleText(series.title.toHtmlEscaped().replace(QLatin1Char(' '), QStringLiteral("&nbsp;")));
 
-    double lo = series.axisMinimum;
-    double hi = series.axisMaximum;
-    if (hi <= lo)
-        hi = lo + 1; // a single value still needs a visible range
-    // A fixed scale starts at the smallest bar, which would then have no height at all: the drawn axis
-    // keeps room below it (never below zero). The series keeps its bounds; the generator reads those.
-    if (series.scale == StatisticSeries::Scale::Fixed && lo > 0)
-        lo = std::max(0.0, std::floor(lo - std::max(1.0, (hi - lo) * 0.1)));
-    m_axisY->setRange(lo, hi);
-    if (series.scale == StatisticSeries::Scale::Automatic)
-        m_axisY->applyNiceNumbers();
-    m_axisY->setTickInterval(tickInterval(m_axisY->max() - m_axisY->min()));
+    const ChartPainter::ValueRange range = ChartPainter::valueRange(series);
+    m_axisY->setRange(range.min, range.max);
+    m_axisY->setTickInterval(range.tick);
 }
 
 QString BarChartView::axisTitle() const
@@ -150,11 +132,7 @@ int BarChartView::labelStep() const
     }
     const int labelWidth = QFontMetrics(m_axisX->labelsFont()).horizontalAdvance(widest) +
                            16; // the axis elides a label that nearly fills its slot
-    const double available = std::max(50, width() - 60);
-    for (int step : std::array{1, 2, 5, 10, 20, 25, 50, 100})
-        if (double(n) / step * labelWidth <= available)
-            return step;
-    return 100;
+    return ChartPainter::labelStep(n, labelWidth, std::max(50, width() - 60));
 }
 
 void BarChartView::updateLabels(bool force)

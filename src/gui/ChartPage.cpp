@@ -4,6 +4,7 @@
 #include "gui/BarChartView.h"
 #include "gui/LottoZahlen.h"
 
+#include <QAction>
 #include <QDateEdit>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -72,6 +73,10 @@ ChartPage::ChartPage(LottoZahlen& window, QWidget* parent)
     tools->addWidget(picker);
 
     m_chart = new BarChartView(this);
+    auto* saveImage = new QAction(QStringLiteral("Als Bild speichern…"), m_chart);
+    saveImage->setObjectName(QStringLiteral("AlsBildspeichern1"));
+    m_chart->addAction(saveImage);
+    m_chart->setContextMenuPolicy(Qt::ActionsContextMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

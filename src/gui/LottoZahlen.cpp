@@ -81,6 +81,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     attachAnalyses(*this);
     attachSettings(*this);
     attachMail(*this);
+    attachExports(*this);
 
     // The languages visit the window, then its dialogs in the order they were made.
     m_languages.addView(this);
@@ -117,6 +118,15 @@ void LottoZahlen::buildMenu()
     addItem("Aktualisieren1", QStringLiteral("&Aktualisieren"), QKeySequence(QStringLiteral("Ctrl+A")));
     addItem("Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")));
     addItem("Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(QStringLiteral("Ctrl+G")));
+
+    // The sheet and the chart as files for other programs.
+    auto* exports = menu->addMenu(QStringLiteral("E&xportieren"));
+    exports->setObjectName(QStringLiteral("Exportieren1"));
+    exports->menuAction()->setObjectName(QStringLiteral("Exportieren1"));
+    exports->addAction(QStringLiteral("Tipps als CSV speichern…"))
+        ->setObjectName(QStringLiteral("TippsalsCSVspeichern1"));
+    exports->addAction(QStringLiteral("Diagramm als Bild speichern…"))
+        ->setObjectName(QStringLiteral("DiagrammalsBildspeichern1"));
 
     auto* language = menu->addMenu(QStringLiteral("Sprache/Language/Langue"));
     language->setObjectName(QStringLiteral("SpracheLanguageLangue1"));

@@ -61,6 +61,12 @@ QString Prompts::saveFileName(const QString& proposedPath, const QString& filter
     QFileDialog dialog(m_parent, QString(), proposedPath, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    // With several filters a name typed without suffix takes the one of the filter chosen.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& chosen) {
+        const qsizetype star = chosen.indexOf(QLatin1String("*."));
+        if (star >= 0)
+            dialog.setDefaultSuffix(chosen.mid(star + 2).section(QLatin1Char(' '), 0, 0).remove(QLatin1Char(')')));
+    });
     dialog.selectFile(proposedPath);
     return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
                ? dialog.selectedFiles().first()

@@ -4,6 +4,12 @@
 
 &Wyślij
 
+E&ksportuj
+
+Zapisz zakłady jako CSV…
+
+Zapisz wykres jako obraz…
+
 Sprache/Language/Langue
 
 Niemiecki
@@ -255,6 +261,8 @@ Trójki
 Czwórki
 
 Niewylosowane
+
+Zapisz jako obraz…
 
 Baza danych
 

@@ -4,6 +4,12 @@ Ca&lcular
 
 &Enviar
 
+E&xportar
+
+Guardar apuestas como CSV…
+
+Guardar gráfico como imagen…
+
 Sprache/Language/Langue
 
 Alemán
@@ -255,6 +261,8 @@ Tríos
 Cuartetos
 
 Atrasados
+
+Guardar como imagen…
 
 Base de datos
 

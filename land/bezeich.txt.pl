@@ -126,20 +126,32 @@ Obliczanie
 
 Statystyczne
 
+Preferuj liczby wg statystyki
+
+W „Ogólne” możesz ustawić, by obliczenie używało tylko tych liczb
+
+Obliczenie używa za każdym razem pierwszych x% (np. do 30% maksimum).
+
 Preferuj liczby losowane szczególnie często
 Preferuj pierwsze X% najczęściej losowanych liczb
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
+%
+
 
 Rozkład wylosowanych liczb
 Preferuj liczby losowane szczególnie rzadko
 preferuj pierwsze X% najrzadziej losowanych liczb
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
+%
+
 Liczby najdłużej niewylosowane
 preferuj pierwsze X% najdłużej niewylosowanych liczb
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
 Pierwsze X procent otrzymuje wyższe prawdopodobieństwo
+%
+
 
 Tworzy wykres najdłużej niewylosowanych liczb
 Preferuj liczby często tworzące pary
@@ -160,6 +172,8 @@ najrzadsze
 
 
 Tworzenie wykresu czwórek liczb
+Dla wyższych wygranych niektóre liczby można „osłabić”
+
 preferuj liczby sąsiednie z ostatniego losowania
 
 unikaj liczb 1-12 (miesiące, często typowane przez graczy grających datami) 
@@ -168,28 +182,42 @@ Zmniejsz wagę liczb 1-31 (daty)  -  rzadziej w zakładzie
 
 Optymalizacja kuponu
 
+Optymalizacja zakładów kuponu względem siebie 
+
 maksymalna liczba wspólnych liczb z innymi zakładami
 
 minimalna liczba wspólnych liczb z innymi zakładami
 
 Stosuj min/maks do relacji każdego zakładu z każdym innym
 
+Optymalizacja zakładów wg poprzednich losowań
+
 Zakład nie osiągnął jeszcze w bazie losowań liczby trafień 
 Zakład nie może mieć X trafień w żadnym losowaniu z bazy, począwszy od daty z przeglądu wykresów
 Ustaw wartość 5 lub 6, jeśli używasz całej bazy danych
 Ustaw wartość 5 lub 6, jeśli używasz całej bazy danych
+trafień
+
 Zakład nie osiąga liczby trafień 
 Zakład nie może mieć X trafień w żadnym losowaniu z bazy, począwszy od daty z przeglądu wykresów
 Ustaw wartość 4 lub 5, jeśli wybierzesz bardzo dużą liczbę losowań
 Ustaw wartość 4 lub 5, jeśli wybierzesz bardzo dużą liczbę losowań
+trafień w ostatnich
+
 Tutaj możesz dodatkowo wykluczyć np. 3 lub 4 trafienia w ostatnich losowaniach
 Tutaj możesz dodatkowo wykluczyć np. 3 lub 4 trafienia w ostatnich losowaniach
+Losowania
+
 Zakład nie osiąga liczby trafień
 Zakład nie może mieć X trafień w żadnym losowaniu z bazy, począwszy od daty z przeglądu wykresów
 Ustaw wartość 4 lub 5, jeśli wybierzesz bardzo dużą liczbę losowań
 Ustaw wartość 4 lub 5, jeśli wybierzesz bardzo dużą liczbę losowań
+trafień w ostatnich
+
 Tutaj możesz dodatkowo wykluczyć np. 3 lub 4 trafienia w ostatnich losowaniach
 Tutaj możesz dodatkowo wykluczyć np. 3 lub 4 trafienia w ostatnich losowaniach
+Losowania
+
 maksymalnie dopuszczalna ilość liczb z ostatniego losowania 
 Zgodność z liczbami z poprzedniego losowania
 maksymalnie dopuszczalna ilość liczb z przedostatniego losowania 
@@ -200,10 +228,22 @@ Uwzględnij liczbę dodatkową przy liczeniu trafień
 
 Matematyczne
 
+Te warunki obowiązują w każdym zakładzie
+
+Ograniczając sumę, unikniesz zakładów takich jak 1-2-3-4-5-6 lub 39-41-43-46-47-49
+
+Dla wyższych wygranych wybierz sumę powyżej 130 (wielu gra daty).
+
 Rozkład sum poprzednich losowań znajdziesz na wykresie Suma  
 
 
 Suma
+Sumy od
+
+do
+
+dozwolone w zakładzie
+
 minimalna ilość liczb pierwszych w każdym zakładzie
 
 
@@ -242,11 +282,23 @@ Opcje Super6 i Spiel77
 
 Ogólne
 
+Ogólne opcje obliczania
+
 używaj w zakładzie tylko preferowanych liczb!
 
 Pokaż / edytuj listę do generowania zestawów liczb
 
+Maks. liczba obliczeń
+
+tysięcy
+
+Jeśli przy Twoich ustawieniach nie obliczono wszystkich zakładów, zwiększ liczbę obliczeń. 
+
 Zasady gry
+
+jak grano (wg daty)
+
+klasycznie 7 z 49, co tydzień
 
 Wykres
 
@@ -407,6 +459,8 @@ Tekst
 HTML
 
 Wybierz pliki, które mają zostać wysłane jako załącznik do e-maila
+
+Tyle samo losowych zakładów na losowanie i liczby oczekiwane wg szans; różnica w granicach dwóch odchyleń standardowych to przypadek.
 
 Wprowadź liczby losowania
 

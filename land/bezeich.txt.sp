@@ -126,20 +126,32 @@ Cálculo
 
 Estadística
 
+Preferir números según la estadística
+
+En «General» puede hacer que el cálculo use solo estos números
+
+El cálculo usa el primer x% de cada lista (p. ej. hasta el 30% del máximo).
+
 Preferir los números que más han salido
 Preferir el primer X% de los números más sorteados
 El primer X por ciento recibe una probabilidad mayor
 El primer X por ciento recibe una probabilidad mayor
+%
+
 
 Distribución de los números sorteados
 Preferir los números que menos han salido
 preferir el primer X% de los números menos sorteados
 El primer X por ciento recibe una probabilidad mayor
 El primer X por ciento recibe una probabilidad mayor
+%
+
 Números con más retraso
 preferir el primer X% de los números con más retraso
 El primer X por ciento recibe una probabilidad mayor
 El primer X por ciento recibe una probabilidad mayor
+%
+
 
 Genera el gráfico de los números atrasados
 Preferir números que forman parejas a menudo
@@ -160,6 +172,8 @@ menos frecuentes
 
 
 Generar el gráfico de formación de cuartetos
+Para premios mayores, algunos números pueden «desfavorecerse»
+
 preferir números vecinos del último sorteo
 
 evitar los números 1-12 (el mes, muy jugado en apuestas con fechas) 
@@ -168,28 +182,42 @@ reducir el peso de los números 1-31 (fecha)  -  salen menos en la apuesta
 
 Optimización del boleto
 
+Optimizar las apuestas del boleto entre sí 
+
 máximo de coincidencias con otras apuestas
 
 mínimo de coincidencias con otras apuestas
 
 Aplicar mín./máx. entre cada apuesta y todas las demás
 
+Optimizar las apuestas según los sorteos pasados
+
 La apuesta no coincide con ningún sorteo de la BD con 
 La apuesta no debe coincidir con ningún sorteo de X aciertos de la BD, desde la fecha del resumen de gráficos
 Ponga el valor en 5 o 6 si usa la base de datos completa
 Ponga el valor en 5 o 6 si usa la base de datos completa
+aciertos
+
 La apuesta no acierta 
 La apuesta no debe coincidir con ningún sorteo de X aciertos de la BD, desde la fecha del resumen de gráficos
 Ponga el valor en 4 o 5 si elige un número de sorteos muy alto
 Ponga el valor en 4 o 5 si elige un número de sorteos muy alto
+aciertos en los últimos
+
 Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
 Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+Sorteos
+
 La apuesta no acierta
 La apuesta no debe coincidir con ningún sorteo de X aciertos de la BD, desde la fecha del resumen de gráficos
 Ponga el valor en 4 o 5 si elige un número de sorteos muy alto
 Ponga el valor en 4 o 5 si elige un número de sorteos muy alto
+aciertos en los últimos
+
 Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
 Aquí puede excluir además p. ej. 3 o 4 aciertos en los últimos sorteos
+Sorteos
+
 máximo permitido de números del último sorteo 
 Coincidencia con números del sorteo anterior
 máximo permitido de números del penúltimo sorteo 
@@ -200,10 +228,22 @@ Contar el complementario en los aciertos
 
 Matemática
 
+Estas condiciones se aplican a cada apuesta
+
+Limitando la suma evita apuestas como 1-2-3-4-5-6 o 39-41-43-46-47-49
+
+Para premios mayores elija sumas superiores a 130 (muchos juegan fechas).
+
 La distribución de sumas de sorteos anteriores está en el gráfico, en Suma  
 
 
 Suma
+Sumas de
+
+a
+
+permitidas en la apuesta
+
 mínimo de números primos en cada apuesta
 
 
@@ -242,11 +282,23 @@ Opción Super6 y Spiel77
 
 General
 
+Opciones generales de cálculo
+
 ¡Usar solo números preferidos en la apuesta!
 
 Mostrar / editar lista para generar series de números
 
+Máx. de cálculos
+
+mil
+
+Si sus ajustes no dieron todas las apuestas, aumente el número de cálculos. 
+
 Reglas del juego
+
+como se jugó (según la fecha)
+
+clásico 7 de 49, semanal
 
 Gráfico
 
@@ -407,6 +459,8 @@ Texto
 HTML
 
 Elija los archivos que se enviarán como adjuntos del correo
+
+El mismo número de apuestas aleatorias por sorteo y las cantidades esperadas según las probabilidades; dentro de dos desviaciones típicas, una diferencia es azar.
 
 Introducir los números del sorteo
 

@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
+#include <functional>
 
 using LanguageFiles::ItemKind;
 
@@ -138,10 +140,56 @@ QString viewName(const QWidget* view)
     return view->objectName();
 }
 
+// The items of the four choice groups are the lines of the choice files.
+bool fedByChoiceFile(const QWidget* w)
+{
+    static const QStringList groups{QStringLiteral("RadioGroup1"), QStringLiteral("RadioGroup2"),
+                                    QStringLiteral("RadioGroup3"), QStringLiteral("RadioGroup4")};
+    return qobject_cast<const QRadioButton*>(w) && w->parentWidget() &&
+           groups.contains(w->parentWidget()->objectName());
+}
+
+// Wording on a control that was made without a name (the explanations and units of the option pages)
+// gets "Text1", "Text2", … in creation order, so that it has a record like every named control.
+void nameWordings(QWidget* view)
+{
+    QList<QWidget*> unnamed;
+    std::function<void(QObject*)> walk = [&](QObject* object) {
+        for (QObject* child : object->children()) {
+            auto* w = qobject_cast<QWidget*>(child);
+            if (!w || (w->isWindow() && !qobject_cast<QMenu*>(w)))
+                continue;
+            const bool wording = (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty()) ||
+                                 (qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
+                                 (qobject_cast<QGroupBox*>(w) && !static_cast<QGroupBox*>(w)->title().isEmpty());
+            // Qt names and translates the standard buttons of a button box itself.
+            const bool qtOwn = qobject_cast<QDialogButtonBox*>(w->parentWidget());
+            if (w->objectName().isEmpty() && wording && !fedByChoiceFile(w) && !qtOwn)
+                unnamed << w;
+            if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
+                for (int i = 0; i < stack->count(); ++i)
+                    walk(stack->widget(i));
+            } else {
+                walk(w);
+            }
+        }
+    };
+    walk(view);
+    int n = 0;
+    for (QWidget* w : std::as_const(unnamed)) {
+        QString name;
+        do
+            name = QStringLiteral("Text%1").arg(++n);
+        while (view->findChild<QObject*>(name));
+        w->setObjectName(name);
+    }
+}
+
 } // namespace
 
 QList<LanguageView::Item> LanguageView::itemsOf(QWidget* view)
 {
+    nameWordings(view);
     QList<Item> items;
     collect(view, view, items);
     return items;

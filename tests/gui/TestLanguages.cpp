@@ -3,11 +3,14 @@
 #include "gui/LottoZahlen.h"
 #include "language/LanguageFiles.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -88,6 +91,35 @@ private slots:
         QCOMPARE(fileBytes(Shipped + QLatin1String(CaptionFile)), encodeWindows1252(texts.captionLines));
         QCOMPARE(decodeLines(fileBytes(Shipped + QLatin1String(CaptionFile) + QStringLiteral(".trans"))),
                  texts.templateLines);
+    }
+
+    // A text on a control without a name can have no record, so no language would reach it.
+    void everyWordingHasAName()
+    {
+        QTemporaryDir dir;
+        LottoZahlen window(LottoZahlen::Options{dir.path() + QLatin1Char('/'), false});
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QStringList nameless;
+        for (QWidget* w : window.findChildren<QWidget*>()) {
+            QString text;
+            if (auto* label = qobject_cast<QLabel*>(w))
+                text = label->text();
+            else if (auto* button = qobject_cast<QAbstractButton*>(w))
+                text = button->text();
+            else if (auto* box = qobject_cast<QGroupBox*>(w))
+                text = box->title();
+            if (!w->objectName().isEmpty() || text.isEmpty() || LanguageFiles::isNumber(text, german))
+                continue;
+            // Qt translates the standard buttons of a button box itself.
+            if (qobject_cast<QDialogButtonBox*>(w->parentWidget()))
+                continue;
+            // Items of these choice groups come from the choice files.
+            if (qobject_cast<QRadioButton*>(w) &&
+                w->parentWidget()->objectName().contains(QRegularExpression(QStringLiteral("^RadioGroup[1-4]$"))))
+                continue;
+            nameless << w->window()->objectName() + QLatin1Char('/') + text;
+        }
+        QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(QLatin1Char('\n'))));
     }
 
     void everyLanguageFileHasTheLinesOfItsGermanOriginal()

@@ -25,12 +25,18 @@ int main(int argc, char** argv)
                                   QStringLiteral("Folder of the draw file and the program's files."),
                                   QStringLiteral("DIR"));
     parser.addOption(homeOption);
+    // Lets a script see that an installed program starts, without a display or anyone to close it.
+    QCommandLineOption quitOption(QStringLiteral("quit-after-start"),
+                                  QStringLiteral("Close the window as soon as its start-up has run."));
+    parser.addOption(quitOption);
     parser.process(app);
 
     LottoZahlen::Options options;
     options.home = Home::resolve(parser.value(homeOption), QApplication::applicationDirPath());
-    options.languageFolder = QApplication::applicationDirPath() + QStringLiteral("/land/");
-    options.shippedHistory = QApplication::applicationDirPath() + QStringLiteral("/lottomax-history.csv");
+    const QString programFiles = Home::programFiles(QApplication::applicationDirPath());
+    options.programFiles = programFiles;
+    options.shippedHistory = programFiles + QStringLiteral("lottomax-history.csv");
+    options.languageFolder = programFiles + QStringLiteral("land/");
     LottoZahlen window(options);
     // The application's own title is what the desktop shows for the minimised program; a display name
     // would be appended to every window caption instead.
@@ -40,5 +46,7 @@ int main(int argc, char** argv)
         QTimer::singleShot(1, &window, [&sinceStart] {
             std::fprintf(stderr, "startup: window shown after %lld ms\n", sinceStart.elapsed());
         });
+    if (parser.isSet(quitOption))
+        QTimer::singleShot(0, &window, &QWidget::close); // queued behind the start-up
     return app.exec();
 }

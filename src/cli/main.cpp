@@ -80,7 +80,7 @@ int main(int argc, char** argv)
                 known = known || args[1] == QLatin1String(LanguageFiles::byNumber(n)->code);
             if (!known)
                 return usageError(QStringLiteral("--language takes de, en, fr, sp, tr, ru, nl, cz or pl: ") + args[1]);
-            const QString path = QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+            const QString path = Home::programFiles(QCoreApplication::applicationDirPath()) +
                                  QLatin1String(LanguageFiles::Folder) + QLatin1Char('/') +
                                  QLatin1String(LanguageFiles::MessageStem) + args[1];
             messages = LanguageFiles::readLines(path);

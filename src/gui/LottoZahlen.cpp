@@ -46,6 +46,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     , m_sound(new SoundView(this))
     , m_runStartUp(options.runStartUp)
     , m_shippedHistory(options.shippedHistory)
+    , m_programFiles(options.programFiles.isEmpty() ? options.home : options.programFiles)
 {
     m_languageFolder = options.languageFolder.isEmpty() ? options.home + QLatin1String(LanguageFiles::Folder)
                                                         : options.languageFolder;
@@ -366,7 +367,7 @@ void LottoZahlen::openWrittenFile(const QString& path, const QString& savedPrefi
 
 void LottoZahlen::openHelp()
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(m_session.home + QStringLiteral("Numerant.pdf")));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(m_programFiles + QStringLiteral("Numerant.pdf")));
 }
 
 void LottoZahlen::openHomeFolder()

@@ -31,6 +31,8 @@ public:
         // The draw history shipped beside the program, imported at start-up into a home folder
         // without draw file; empty for none.
         QString shippedHistory;
+        // The folder of the program's own files (the manual); ends with '/', empty for the home folder.
+        QString programFiles;
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;
@@ -124,6 +126,7 @@ private:
     bool m_runStartUp = true;
     QString m_hint; // the hint in the status bar while the mouse is over its control
     QString m_shippedHistory;
+    QString m_programFiles;
     int m_groesse = 0;
     double m_baseFontSize = 0;
     double m_scale = 1; // the pages' size against their designed size

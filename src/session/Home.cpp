@@ -37,6 +37,14 @@ QString userDataDir()
     return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
 }
 
+QString programFiles(const QString& executableDir)
+{
+    // The shipped history goes wherever the program's files go, so it marks their folder.
+    if (QFile::exists(QDir(executableDir).filePath(QStringLiteral("lottomax-history.csv"))))
+        return withSlash(executableDir);
+    return withSlash(QDir::cleanPath(QDir(executableDir).absoluteFilePath(QStringLiteral("../share/numerant"))));
+}
+
 QString resolve(const QString& override, const QString& executableDir, bool create)
 {
     if (!override.isEmpty()) {

@@ -12,4 +12,8 @@ QString resolve(const QString& override, const QString& executableDir, bool crea
 bool isWritableDir(const QString& dir);
 bool isPortable(const QString& executableDir);
 QString userDataDir();
+// The folder of the files that come with the program (the shipped draws, the manual, the languages):
+// the executable's folder when they lie beside it (a build tree, a portable copy), else the share
+// folder of an installation, <exe>/../share/numerant. Ends with '/'.
+QString programFiles(const QString& executableDir);
 } // namespace Home

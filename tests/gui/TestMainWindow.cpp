@@ -88,7 +88,9 @@ public slots:
 void TestMainWindow::windowActions()
 {
     QTemporaryDir dir;
-    LottoZahlen window(LottoZahlen::Options{home(dir), false});
+    // Installed, the program's files lie apart from the player's home folder.
+    const QString programFiles = home(dir) + QStringLiteral("share/numerant/");
+    LottoZahlen window(LottoZahlen::Options{home(dir), false, {}, programFiles});
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 
@@ -114,12 +116,12 @@ void TestMainWindow::windowActions()
         QCOMPARE(window.statusText(), QStringLiteral("2 Ziehungen eingelesen"));
     }
 
-    // Help opens the manual in the home folder.
+    // Help opens the manual among the program's files, not in the home folder.
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
     window.control<QAction>(QStringLiteral("Dokumentationanzeigen1"))->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(home(dir) + QStringLiteral("Numerant.pdf"))}));
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl::fromLocalFile(programFiles + QStringLiteral("Numerant.pdf"))}));
 
     // Growing the window's height scales the pages' fonts by the same factor; width alone does not.
     auto* pages = window.control<QTabWidget>(QStringLiteral("PageControl1"));

@@ -18,6 +18,7 @@ private slots:
     void portableCopyKeepsItsFolder();
     void fallsBackToUserDataFolder_data();
     void fallsBackToUserDataFolder();
+    void programFilesBesideOrInstalled();
 };
 
 void TestHome::initTestCase()
@@ -92,6 +93,20 @@ void TestHome::fallsBackToUserDataFolder()
     QVERIFY(QDir(expected).exists());
     if (folder == QLatin1String("read-only"))
         QFile::setPermissions(executableDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+void TestHome::programFilesBesideOrInstalled()
+{
+    // A build tree or a portable copy has the shipped history beside the executable; an installation
+    // keeps it in the share folder next to bin.
+    QTemporaryDir dir;
+    const QString bin = dir.filePath(QStringLiteral("usr/bin"));
+    QVERIFY(QDir().mkpath(bin));
+    QCOMPARE(Home::programFiles(bin), dir.path() + QStringLiteral("/usr/share/numerant/"));
+    QFile history(QDir(bin).filePath(QStringLiteral("lottomax-history.csv")));
+    QVERIFY(history.open(QIODevice::WriteOnly));
+    history.close();
+    QCOMPARE(Home::programFiles(bin), bin + QLatin1Char('/'));
 }
 
 QTEST_GUILESS_MAIN(TestHome)

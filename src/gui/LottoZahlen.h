@@ -27,12 +27,12 @@ public:
     {
         QString home;           // ends with '/'
         bool runStartUp = true; // tests may drive the start-up themselves
-        QString languageFolder; // the language files; empty: "land" in the home folder
         // The draw history shipped beside the program, imported at start-up into a home folder
         // without draw file; empty for none.
         QString shippedHistory;
         // The folder of the program's own files (the manual); ends with '/', empty for the home folder.
         QString programFiles;
+        QString languageFolder; // the language files; empty: "land" in the home folder
     };
     explicit LottoZahlen(const Options& options, QWidget* parent = nullptr);
     ~LottoZahlen() override;

@@ -50,7 +50,7 @@ vorhergehende Ziehung anzeigen
 pokaż następne losowanie
 Suma: 
 
-
+%1 z %2
 Zasady gry wyświetlanego losowania
 Nr kuponu
 kliknij tutaj, aby wpisać numer kuponu 

@@ -50,7 +50,7 @@ vorhergehende Ziehung anzeigen
 Mostrar sorteo siguiente
 Suma: 
 
-
+%1 de %2
 Reglas del juego del sorteo mostrado
 N.º boleto
 Haga clic aquí para introducir el número de boleto 

@@ -120,6 +120,8 @@ void setCaption(const LanguageView::Item& item, const QString& text)
         static_cast<QWidget*>(o)->setWindowTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(o)) {
         label->setText(text);
+        // A label that shows a value around its wording composes it from the caption kept here.
+        label->setProperty("caption", text);
     } else if (auto* box = qobject_cast<QGroupBox*>(o)) {
         box->setTitle(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(o)) {

@@ -207,6 +207,12 @@ void LottoZahlen::chooseLanguage(int number)
     applyLanguage(number);
     // Texts composed from the message table follow at once.
     refresh();
+    // Longer words must not be cut off: the window widens until the pages' contents fit, measured
+    // once the layouts took in the new texts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
+    if (missing > 0)
+        resize(width() + missing, height());
 }
 
 void LottoZahlen::applyLanguage(int number)

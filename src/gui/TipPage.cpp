@@ -155,7 +155,8 @@ TipPage::TipPage(LottoZahlen& window, QWidget* parent)
     m_drawLine->setFont(bold);
     m_crossSum = new QLabel(QStringLiteral("QS: "), this);
     m_crossSum->setObjectName(QStringLiteral("Label13"));
-    m_game = new QLabel(this);
+    // Its caption is the pattern of the game's name, filled with the numbers of the draw on display.
+    m_game = new QLabel(QStringLiteral("%1 aus %2"), this);
     m_game->setObjectName(QStringLiteral("LabelSpiel"));
     m_game->setToolTip(QStringLiteral("Spielregeln der angezeigten Ziehung"));
     m_ticket = new ClickableLabel(QStringLiteral("Losnr."), this);
@@ -340,8 +341,19 @@ void TipPage::showSession()
         m_crossSumLabels[row]->setText(sheet.crossSumText[row]);
     }
     m_drawLine->setText(m_window.drawLine());
-    m_crossSum->setText(s.drawShown ? DrawHistory::crossSumLine(s.current) : QStringLiteral("QS: "));
-    m_game->setText(s.drawShown ? GameEras::label(s.gameOn(DrawDate::toQDate(s.current.date))) : QString());
+    // The wording around the values is the labels' caption, which a language may have replaced.
+    const auto caption = [](const QLabel* label, const char* builtIn) {
+        const QVariant set = label->property("caption");
+        return set.isValid() ? set.toString() : QString::fromUtf8(builtIn);
+    };
+    int crossSum = 0;
+    for (int n : s.current.numbers)
+        crossSum += n;
+    const QString prefix = caption(m_crossSum, "QS: ");
+    m_crossSum->setText(s.drawShown ? prefix + QString::number(crossSum) : prefix);
+    const Game game = s.gameOn(DrawDate::toQDate(s.current.date));
+    m_game->setText(s.drawShown ? caption(m_game, "%1 aus %2").arg(game.numbersPerDraw).arg(game.highestNumber)
+                                : QString());
     if (s.ticketComparison)
         showTicket(s.ticketComparison->caption, s.ticketComparison->red);
     else if (s.sheetSettled)

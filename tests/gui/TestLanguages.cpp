@@ -148,6 +148,7 @@ private slots:
         const QString home = dir.path() + QLatin1Char('/');
         copyShipped(home);
         LottoZahlen window(LottoZahlen::Options{home, false});
+        window.refresh(); // labels that compose a value show it as after any action
         const QStringList german = allTexts(window);
         const QStringList radio2 = choices(window, "RadioGroup2");
 

@@ -420,6 +420,8 @@ Zapisz listę
 Wczytaj listę
 &Losowo
 
+%1 z %2
+
 OK
 
 Anuluj

@@ -420,6 +420,8 @@ Guardar la lista
 Cargar la lista
 &Azar
 
+%1 de %2
+
 Aceptar
 
 Cancelar

@@ -90,7 +90,8 @@ Zahlenwahl::Zahlenwahl(QWidget* parent)
                                            2 * style()->pixelMetric(QStyle::PM_ButtonMargin)));
     retainSizeWhenHidden(m_random);
     m_random->setVisible(false);
-    m_count = new QLabel(this);
+    // Its caption is the pattern of the count, which a language may replace.
+    m_count = new QLabel(CountText, this);
     m_count->setObjectName(QStringLiteral("Label1"));
     m_count->setAlignment(Qt::AlignCenter);
     m_count->setMinimumWidth(m_count->fontMetrics().horizontalAdvance(CountText.arg(88).arg(88)) + 8);
@@ -242,7 +243,8 @@ void Zahlenwahl::showCount()
     for (int n = 1; n <= m_game.highestNumber; ++n)
         if (m_list.entries[n].checked)
             ticked << n;
-    m_count->setText(CountText.arg(ticked.size()).arg(TipSheet::Cells));
+    const QVariant caption = m_count->property("caption");
+    m_count->setText((caption.isValid() ? caption.toString() : CountText).arg(ticked.size()).arg(TipSheet::Cells));
     QString hint;
     if (ticked.size() > TipSheet::Cells) {
         QStringList taken;

@@ -15,23 +15,9 @@ private:
     QTemporaryDir m_certs;
     QTemporaryDir m_home;
 
-    struct Result
+    CliResult run(const QStringList& args)
     {
-        int code;
-        QByteArray out;
-        QByteArray err;
-    };
-    Result run(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_home.path());
-        p.start(QStringLiteral(NUMERANT_CLI_PATH),
-                QStringList{QStringLiteral("--home"), m_home.path()} + args);
-        p.waitForFinished(60000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return runCliIn(m_home.path(), m_config.path(), args, QProcessEnvironment::systemEnvironment(), 60000);
     }
     void settingsFor(int port)
     {
@@ -56,7 +42,7 @@ private slots:
         writeFile(m_home.filePath(QStringLiteral("t.tlt")), "3,12,17,25,33,41,48\r\n\r\n1,2,3,4,5,6,7\r\n");
         writeFile(m_home.filePath(QStringLiteral("notiz.pdf")), "%PDF-1.4 x");
 
-        const Result r =
+        const CliResult r =
             run({QStringLiteral("mail"), QStringLiteral("--to"), QStringLiteral("freund@example.org"),
                  QStringLiteral("--tip-file"), QStringLiteral("t.tlt"), QStringLiteral("--attach"),
                  QStringLiteral("notiz.pdf")});
@@ -109,7 +95,7 @@ private slots:
         if (!host.isNull())
             writeFile(m_home.filePath(QStringLiteral("numerant.ini")),
                       "[SMTP]\nHost=" + host.toUtf8() + "\n[MAIL]\nFrom=ich@example.org\n");
-        const Result r = run(args);
+        const CliResult r = run(args);
         QCOMPARE(r.code, code);
         QVERIFY2(QString::fromUtf8(r.err).contains(message), r.err.constData());
         QVERIFY(r.out.isEmpty());

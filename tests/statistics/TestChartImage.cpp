@@ -67,28 +67,16 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_home;
 
-    struct Result
+    CliResult run(const QStringList& args, bool withDisplay = false)
     {
-        int code;
-        QByteArray out;
-        QByteArray err;
-    };
-    Result run(const QStringList& args, bool withDisplay = false)
-    {
-        QProcess p;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
         // A picture is drawn without any screen: no platform chosen, no display.
         env.remove(QStringLiteral("QT_QPA_PLATFORM"));
         env.remove(QStringLiteral("DISPLAY"));
         env.remove(QStringLiteral("WAYLAND_DISPLAY"));
         if (withDisplay)
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_home.path());
-        p.start(QStringLiteral(NUMERANT_CLI_PATH), QStringList{QStringLiteral("--home"), m_home.path()} + args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
+        return runCliIn(m_home.path(), m_config.path(), args, env);
     }
     QStringList frequency(const QStringList& more) const
     {
@@ -108,7 +96,7 @@ private slots:
 
     void pngOfTheRequestedSizeShowsTheBars()
     {
-        const Result r = run(frequency({QStringLiteral("--png"), QStringLiteral("f.png"), QStringLiteral("--size"),
+        const CliResult r = run(frequency({QStringLiteral("--png"), QStringLiteral("f.png"), QStringLiteral("--size"),
                                         QStringLiteral("640x360")}));
         QVERIFY2(r.code == 0, r.err.constData());
         QCOMPARE(r.out, QByteArray("f.png\n"));
@@ -135,13 +123,13 @@ private slots:
 
     void svgIsXmlWithTheTitle()
     {
-        const Result json = run(frequency({}));
+        const CliResult json = run(frequency({}));
         QCOMPARE(json.code, 0);
         const QString title = QJsonDocument::fromJson(json.out).object().value(QStringLiteral("title")).toString();
         QVERIFY(title.startsWith(QStringLiteral("Zahlenverteilung")));
 
         const QString path = m_home.filePath(QStringLiteral("f.svg"));
-        const Result r = run(frequency({QStringLiteral("--svg"), path, QStringLiteral("--size"),
+        const CliResult r = run(frequency({QStringLiteral("--svg"), path, QStringLiteral("--size"),
                                         QStringLiteral("800x500")}));
         QVERIFY2(r.code == 0, r.err.constData());
         const QByteArray bytes = fileBytes(path);
@@ -224,7 +212,7 @@ private slots:
         const QString name = QString::fromLatin1(QTest::currentDataTag()) == QLatin1String("no draw to divide by")
                                  ? QStringLiteral("primes")
                                  : QStringLiteral("frequency");
-        const Result r = run(QStringList{QStringLiteral("stat"), name, QStringLiteral("--start"),
+        const CliResult r = run(QStringList{QStringLiteral("stat"), name, QStringLiteral("--start"),
                                          QStringLiteral("01.01.2024")} +
                              args);
         QCOMPARE(r.code, code);

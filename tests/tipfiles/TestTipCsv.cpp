@@ -64,23 +64,7 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_home;
 
-    struct Result
-    {
-        int code;
-        QByteArray out;
-        QByteArray err;
-    };
-    Result run(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(m_home.path());
-        p.start(QStringLiteral(NUMERANT_CLI_PATH), QStringList{QStringLiteral("--home"), m_home.path()} + args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    CliResult run(const QStringList& args) { return runCliIn(m_home.path(), m_config.path(), args); }
 
 private slots:
     void initTestCase() { qputenv("XDG_CONFIG_HOME", m_config.path().toLocal8Bit()); }
@@ -110,7 +94,7 @@ private slots:
                   "3,12,17,25,33,41,48\r\n,,,,,,\r\n1,2,3,4,5,6,7\r\n,,,,,,\r\n,,,,,,\r\n,,,,,,\r\n"
                   ",,,,,,\r\n,,,,,,\r\n,,,,,,\r\n,,,,,,\r\n,,,,,,\r\n40,41,42,43,44,45,46\r\n123\r\n");
         // A relative name is taken from the current folder.
-        Result r = run({QStringLiteral("export-tips"), QStringLiteral("--tip-file"), QStringLiteral("t.tlt"),
+        CliResult r = run({QStringLiteral("export-tips"), QStringLiteral("--tip-file"), QStringLiteral("t.tlt"),
                         QStringLiteral("out.csv")});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out, QByteArray("out.csv\n"));
@@ -155,7 +139,7 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(int, code);
         QFETCH(QString, named);
-        const Result r = run(QStringList{QStringLiteral("export-tips")} + args);
+        const CliResult r = run(QStringList{QStringLiteral("export-tips")} + args);
         QCOMPARE(r.code, code);
         QVERIFY2(QString::fromUtf8(r.err).contains(named), r.err.constData());
         QVERIFY(r.out.isEmpty());

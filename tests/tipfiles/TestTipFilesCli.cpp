@@ -1,3 +1,4 @@
+#include "../TestFiles.h"
 #include "draws/DrawDate.h"
 #include "draws/DrawFile.h"
 #include "session/SettingsStore.h"
@@ -19,23 +20,7 @@ private:
     QTemporaryDir m_config;
     QTemporaryDir m_home;
 
-    struct Result
-    {
-        int code;
-        QByteArray out;
-        QByteArray err;
-    };
-    Result run(const QStringList& args)
-    {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("XDG_CONFIG_HOME"), m_config.path());
-        p.setProcessEnvironment(env);
-        p.start(QStringLiteral(NUMERANT_CLI_PATH),
-                QStringList{QStringLiteral("--home"), m_home.path()} + args);
-        p.waitForFinished(30000);
-        return {p.exitCode(), p.readAllStandardOutput(), p.readAllStandardError()};
-    }
+    CliResult run(const QStringList& args) { return runCliIn(m_home.path(), m_config.path(), args); }
     QByteArray printout() const
     {
         QFile f(m_home.filePath(QStringLiteral("Tipp.txt")));
@@ -51,7 +36,7 @@ private slots:
         f.write("3,12,17,25,33,41,48\r\n\r\n1,2,3,4,5,6,7\r\n");
         f.close();
 
-        Result r = run({QStringLiteral("print"), QStringLiteral("--tip-file"), tipFile,
+        CliResult r = run({QStringLiteral("print"), QStringLiteral("--tip-file"), tipFile,
                         QStringLiteral("--date"), QStringLiteral("11.06.2021")});
         QCOMPARE(r.code, 0);
         QCOMPARE(r.out.trimmed(), m_home.filePath(QStringLiteral("Tipp.txt")).toUtf8());

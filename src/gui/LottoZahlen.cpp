@@ -208,7 +208,7 @@ void LottoZahlen::chooseLanguage(int number)
     // Texts composed from the message table follow at once.
     refresh();
     // Longer words must not be cut off: the window widens until the pages' contents fit, measured
-    // once the layouts took in the new texts.
+    // once the layouts took in the new texts. The size stored at closing keeps it for the next start.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
     if (missing > 0)

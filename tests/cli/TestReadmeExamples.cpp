@@ -29,8 +29,8 @@ const QString kSkipMarker = QStringLiteral("<!-- not run by the tests -->");
 struct Command
 {
     int line = 0;
-    QString text;      // as the README shows it, without "$ "
-    QString expected;  // continuation lines joined, one "\n" after each line
+    QString text;     // as the README shows it, without "$ "
+    QString expected; // continuation lines joined, one "\n" after each line
 };
 
 QList<Command> readmeCommands(const QByteArray& readme)
@@ -135,10 +135,10 @@ void TestReadmeExamples::everyExampleShowsWhatTheProgramPrints()
             process.setWorkingDirectory(work);
             process.start(QStringLiteral(NUMERANT_CLI_PATH), args);
             process.closeWriteChannel();
-            if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit
-                || process.exitCode() != 0) {
-                failures << name + QStringLiteral("\n  exit %1: ").arg(process.exitCode())
-                                + QString::fromUtf8(process.readAllStandardError());
+            if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit ||
+                process.exitCode() != 0) {
+                failures << name + QStringLiteral("\n  exit %1: ").arg(process.exitCode()) +
+                                QString::fromUtf8(process.readAllStandardError());
                 continue;
             }
             out = process.readAllStandardOutput();
@@ -147,11 +147,12 @@ void TestReadmeExamples::everyExampleShowsWhatTheProgramPrints()
             continue;
         }
 
-        const QString actual = QString::fromUtf8(out).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        const QString actual = QString::fromUtf8(out)
+                                   .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                                    .replace(home, kReadmeHome);
         if (!matches(command.expected, actual))
-            failures << name + QStringLiteral("\n  shown:\n") + command.expected
-                            + QStringLiteral("  printed:\n") + actual;
+            failures << name + QStringLiteral("\n  shown:\n") + command.expected +
+                            QStringLiteral("  printed:\n") + actual;
     }
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join(QLatin1Char('\n'))));
 }

@@ -29,6 +29,12 @@ int main(int argc, char** argv)
     QCommandLineOption quitOption(QStringLiteral("quit-after-start"),
                                   QStringLiteral("Close the window as soon as its start-up has run."));
     parser.addOption(quitOption);
+    // A picture for the README, made by scripts/run rather than kept in the repository.
+    QCommandLineOption screenshotOption(
+        QStringLiteral("screenshot"),
+        QStringLiteral("Save a picture of the window after its start-up to FILE (PNG), then close it."),
+        QStringLiteral("FILE"));
+    parser.addOption(screenshotOption);
     parser.process(app);
 
     LottoZahlen::Options options;
@@ -48,5 +54,14 @@ int main(int argc, char** argv)
         });
     if (parser.isSet(quitOption))
         QTimer::singleShot(0, &window, &QWidget::close); // queued behind the start-up
+    if (parser.isSet(screenshotOption))
+        QTimer::singleShot(0, &window, [&window, file = parser.value(screenshotOption)] {
+            if (!window.grab().save(file, "PNG")) {
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+                QCoreApplication::exit(1);
+                return;
+            }
+            window.close();
+        });
     return app.exec();
 }

@@ -1,9 +1,9 @@
 #include "tipfiles/TipFile.h"
 
 #include "draws/Error.h"
+#include "draws/OutputFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 namespace TipFile {
@@ -52,11 +52,8 @@ QByteArray encode(const TipSheet& sheet, const QString& ticketNumber)
 
 void write(const QString& path, const TipSheet& sheet, const QString& ticketNumber)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(sheet, ticketNumber);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError{
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString())};
+    // A device named as the output (/dev/stdout) is written, never replaced by a file.
+    OutputFile::write(path, encode(sheet, ticketNumber));
 }
 
 QByteArray read(const QString& path)

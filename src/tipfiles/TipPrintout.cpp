@@ -1,9 +1,9 @@
 #include "tipfiles/TipPrintout.h"
 
 #include "draws/Error.h"
+#include "draws/OutputFile.h"
 #include "draws/Game.h"
 
-#include <QSaveFile>
 
 namespace TipPrintout {
 
@@ -50,11 +50,8 @@ QByteArray encode(const QStringList& lines)
 
 void write(const QString& path, const QStringList& lines)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = encode(lines);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw FileError{
-            QStringLiteral("Die Datei %1 kann nicht geschrieben werden: %2").arg(path, file.errorString())};
+    // A device named as the output (/dev/stdout) is written, never replaced by a file.
+    OutputFile::write(path, encode(lines));
 }
 
 } // namespace TipPrintout

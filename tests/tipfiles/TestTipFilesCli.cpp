@@ -4,6 +4,7 @@
 #include "session/SettingsStore.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -110,6 +111,17 @@ private slots:
             QCOMPARE(lines[r], expected + '\r');
         }
         QVERIFY(rows[0].isArray());
+
+        // A device as the output is written, not replaced by a file (as root its folder is writable).
+        if (QFileInfo(QStringLiteral("/dev/full")).exists()) {
+            const CliResult full = runCliIn(home.path(), home.path(),
+                                            {QStringLiteral("generate"), QStringLiteral("--seed"), QStringLiteral("4711"),
+                                             QStringLiteral("--date"), QStringLiteral("01.01.2017"),
+                                             QStringLiteral("--out"), QStringLiteral("/dev/full")});
+            QCOMPARE(full.code, 1);
+            QVERIFY2(full.err.contains("/dev/full"), full.err.constData());
+            QVERIFY(!QFileInfo(QStringLiteral("/dev/full")).isFile());
+        }
     }
 };
 

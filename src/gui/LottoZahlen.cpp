@@ -93,7 +93,7 @@ LottoZahlen::LottoZahlen(const Options& options, QWidget* parent)
     loadLanguage = [this] { applyLanguage(m_session.language); };
 
     qApp->installEventFilter(this);
-    resize(604, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());
+    resize(DesignedWidth, 474 + menuBar()->sizeHint().height() + bar->sizeHint().height());
     move(400, 193);
     m_groesse = height();
     m_baseFontSize = m_pages->font().pointSizeF();
@@ -419,6 +419,13 @@ void LottoZahlen::startUp()
                        .arg(s.messages.text(Msg::Draws), DrawDate::format(shipped->newest));
     showPage(QStringLiteral("TabSheet1"));
     refresh();
+    // Without a stored size the window widens to what the pages show (the draw bar with seven numbers).
+    if (width() == DesignedWidth) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
+        if (missing > 0)
+            resize(width() + missing, height());
+    }
 }
 
 void LottoZahlen::showEvent(QShowEvent* event)

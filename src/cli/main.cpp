@@ -75,10 +75,7 @@ int main(int argc, char** argv)
         if (args.size() < 2)
             return usageError(args[0] + QStringLiteral(" needs a value"));
         if (args[0] == QLatin1String("--language")) {
-            bool known = false;
-            for (int n = 0; n < LanguageFiles::LanguageCount; ++n)
-                known = known || args[1] == QLatin1String(LanguageFiles::byNumber(n)->code);
-            if (!known)
+            if (!LanguageFiles::byCode(args[1]))
                 return usageError(QStringLiteral("--language takes de, en, fr, sp, tr, ru, nl, cz or pl: ") + args[1]);
             const QString path = Home::programFiles(QCoreApplication::applicationDirPath()) +
                                  QLatin1String(LanguageFiles::Folder) + QLatin1Char('/') +

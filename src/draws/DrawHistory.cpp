@@ -130,12 +130,17 @@ QString drawLine(const CurrentDraw& draw, DrawShownBy shownBy)
     return line;
 }
 
-QString crossSumLine(const CurrentDraw& draw)
+int crossSum(const CurrentDraw& draw)
 {
     int sum = 0;
     for (int n : draw.numbers)
         sum += n;
-    return QStringLiteral("QS: ") + QString::number(sum);
+    return sum;
+}
+
+QString crossSumLine(const CurrentDraw& draw)
+{
+    return QStringLiteral("QS: ") + QString::number(crossSum(draw));
 }
 
 QString encoreDigits(const DrawRecord& record)

@@ -70,6 +70,8 @@ ReferenceDraws referenceDraws(const std::vector<DrawRecord>& records, double day
 // bonus as " B: n" when there is one. A draw received by the update shows its time (00:00), all eight
 // values and then "  B: n" when it has a bonus.
 QString drawLine(const CurrentDraw& draw, DrawShownBy shownBy);
+// The sum of the draw's numbers (bonus not counted).
+int crossSum(const CurrentDraw& draw);
 QString crossSumLine(const CurrentDraw& draw);
 // The ENCORE digits of a record as text, "0000000" when it carries none.
 QString encoreDigits(const DrawRecord& record);

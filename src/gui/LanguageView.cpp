@@ -21,7 +21,6 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
-#include <functional>
 
 using LanguageFiles::ItemKind;
 
@@ -79,27 +78,8 @@ std::optional<ItemKind> kindOf(QObject* object, const QWidget* view)
     return std::nullopt;
 }
 
-void collect(QObject* object, const QWidget* view, QList<LanguageView::Item>& items)
-{
-    for (QObject* child : object->children()) {
-        if (auto kind = kindOf(child, view))
-            items.append({child, *kind});
-        // Another view's items are its own; a stacked widget's pages count in page order.
-        auto* widget = qobject_cast<QWidget*>(child);
-        if (widget && widget->isWindow() && !qobject_cast<QMenu*>(widget))
-            continue;
-        if (auto* stack = qobject_cast<QStackedWidget*>(child)) {
-            for (int i = 0; i < stack->count(); ++i) {
-                QWidget* page = stack->widget(i);
-                if (auto kind = kindOf(page, view))
-                    items.append({page, *kind});
-                collect(page, view, items);
-            }
-            continue;
-        }
-        collect(child, view, items);
-    }
-}
+// A label that shows a value around its wording composes it from the caption kept here.
+constexpr const char* LabelCaption = "caption";
 
 int characterSetOf(const QObject* object)
 {
@@ -120,8 +100,7 @@ void setCaption(const LanguageView::Item& item, const QString& text)
         static_cast<QWidget*>(o)->setWindowTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(o)) {
         label->setText(text);
-        // A label that shows a value around its wording composes it from the caption kept here.
-        label->setProperty("caption", text);
+        label->setProperty(LabelCaption, text);
     } else if (auto* box = qobject_cast<QGroupBox*>(o)) {
         box->setTitle(text);
     } else if (auto* button = qobject_cast<QAbstractButton*>(o)) {
@@ -137,11 +116,6 @@ void setHint(const LanguageView::Item& item, const QString& text)
         widget->setToolTip(text);
 }
 
-QString viewName(const QWidget* view)
-{
-    return view->objectName();
-}
-
 // The items of the four choice groups are the lines of the choice files.
 bool fedByChoiceFile(const QWidget* w)
 {
@@ -151,50 +125,78 @@ bool fedByChoiceFile(const QWidget* w)
            groups.contains(w->parentWidget()->objectName());
 }
 
-// Wording on a control that was made without a name (the explanations and units of the option pages)
-// gets "Text1", "Text2", … in creation order, so that it has a record like every named control.
-void nameWordings(QWidget* view)
+bool isWording(const QWidget* w)
 {
-    QList<QWidget*> unnamed;
-    std::function<void(QObject*)> walk = [&](QObject* object) {
-        for (QObject* child : object->children()) {
-            auto* w = qobject_cast<QWidget*>(child);
-            if (!w || (w->isWindow() && !qobject_cast<QMenu*>(w)))
-                continue;
-            const bool wording = (qobject_cast<QLabel*>(w) && !static_cast<QLabel*>(w)->text().isEmpty()) ||
-                                 (qobject_cast<QAbstractButton*>(w) && !static_cast<QAbstractButton*>(w)->text().isEmpty()) ||
-                                 (qobject_cast<QGroupBox*>(w) && !static_cast<QGroupBox*>(w)->title().isEmpty());
-            // Qt names and translates the standard buttons of a button box itself.
-            const bool qtOwn = qobject_cast<QDialogButtonBox*>(w->parentWidget());
-            if (w->objectName().isEmpty() && wording && !fedByChoiceFile(w) && !qtOwn)
-                unnamed << w;
-            if (auto* stack = qobject_cast<QStackedWidget*>(w)) {
-                for (int i = 0; i < stack->count(); ++i)
-                    walk(stack->widget(i));
-            } else {
-                walk(w);
-            }
+    if (auto* label = qobject_cast<const QLabel*>(w))
+        return !label->text().isEmpty();
+    if (auto* button = qobject_cast<const QAbstractButton*>(w))
+        return !button->text().isEmpty();
+    if (auto* box = qobject_cast<const QGroupBox*>(w))
+        return !box->title().isEmpty();
+    return false;
+}
+
+// Visits a view's items in creation order; a stacked widget's pages count in page order, another view's
+// items are its own. Wording on a control made without a name (the explanations and units of the option
+// pages) gets "Text1", "Text2", … in that order, so that it has a record like every named control.
+class Collector
+{
+public:
+    explicit Collector(QWidget* view)
+        : m_view(view)
+    {
+    }
+
+    QList<LanguageView::Item> items()
+    {
+        walk(m_view);
+        return m_items;
+    }
+
+private:
+    void walk(QObject* object)
+    {
+        QObjectList children = object->children();
+        if (auto* stack = qobject_cast<QStackedWidget*>(object)) {
+            children.clear();
+            for (int i = 0; i < stack->count(); ++i)
+                children << stack->widget(i);
         }
-    };
-    walk(view);
-    int n = 0;
-    for (QWidget* w : std::as_const(unnamed)) {
+        for (QObject* child : std::as_const(children)) {
+            auto* widget = qobject_cast<QWidget*>(child);
+            const bool otherView = widget && widget->isWindow() && !qobject_cast<QMenu*>(widget);
+            if (widget && !otherView)
+                nameIfWording(widget);
+            if (auto kind = kindOf(child, m_view))
+                m_items.append({child, *kind});
+            if (!otherView)
+                walk(child);
+        }
+    }
+
+    void nameIfWording(QWidget* w)
+    {
+        // Qt names and translates the standard buttons of a button box itself.
+        if (!w->objectName().isEmpty() || !isWording(w) || fedByChoiceFile(w) ||
+            qobject_cast<QDialogButtonBox*>(w->parentWidget()))
+            return;
         QString name;
         do
-            name = QStringLiteral("Text%1").arg(++n);
-        while (view->findChild<QObject*>(name));
+            name = QStringLiteral("Text%1").arg(++m_lastText);
+        while (m_view->findChild<QObject*>(name));
         w->setObjectName(name);
     }
-}
+
+    QWidget* m_view;
+    QList<LanguageView::Item> m_items;
+    int m_lastText = 0;
+};
 
 } // namespace
 
 QList<LanguageView::Item> LanguageView::itemsOf(QWidget* view)
 {
-    nameWordings(view);
-    QList<Item> items;
-    collect(view, view, items);
-    return items;
+    return Collector(view).items();
 }
 
 QString LanguageView::caption(const Item& item)
@@ -225,6 +227,12 @@ QString LanguageView::hint(const Item& item)
     if (auto* widget = qobject_cast<QWidget*>(item.object))
         return widget->toolTip();
     return {};
+}
+
+QString LanguageView::labelCaption(const QLabel* label, const QString& builtIn)
+{
+    const QVariant set = label->property(LabelCaption);
+    return set.isValid() ? set.toString() : builtIn;
 }
 
 void LanguageView::setChoices(QWidget* group, const QStringList& lines)
@@ -266,25 +274,18 @@ void LanguageView::adopt(QWidget* view)
 {
     if (!m_applied)
         return;
-    const QString folder = m_applied->first;
-    const QString code = m_applied->second;
-    const auto base = LanguageFiles::readLines(QDir(folder).filePath(QLatin1String(LanguageFiles::CaptionFile)));
-    if (!base)
+    // A search of its own, from the view's first record, over the files the last language read.
+    LanguageFiles::CaptionRecords records = *m_applied;
+    if (!records.seekView(view->objectName()))
         return;
-    LanguageFiles::CaptionRecords records(
-        *base, LanguageFiles::readLines(
-                   QDir(folder).filePath(QLatin1String(LanguageFiles::CaptionFile) + QLatin1Char('.') + code)));
-    if (!records.seekView(viewName(view)))
-        return;
-    QList<Item> items = itemsOf(view);
     if (view->parentWidget())
         applyTo(view->parentWidget()->window(), {{view, ItemKind::View}}, records);
-    applyTo(view, items, records);
+    applyTo(view, itemsOf(view), records);
 }
 
 void LanguageView::applyTo(QWidget* view, const QList<Item>& items, LanguageFiles::CaptionRecords& records) const
 {
-    const QString name = viewName(view);
+    const QString name = view->objectName();
     for (const Item& item : items) {
         if (!item.object || item.object->property("tag").toInt() != 0)
             continue;
@@ -305,9 +306,10 @@ void LanguageView::apply(const QString& folder, const QString& code, MessageTabl
     const auto base = LanguageFiles::readLines(dir.filePath(QLatin1String(LanguageFiles::CaptionFile)));
     if (!base)
         return;
-    m_applied = {folder, code};
-    LanguageFiles::CaptionRecords records(
+    const LanguageFiles::CaptionRecords read(
         *base, LanguageFiles::readLines(dir.filePath(QLatin1String(LanguageFiles::CaptionFile) + QLatin1Char('.') + code)));
+    m_applied = read;
+    LanguageFiles::CaptionRecords records = read;
     for (const View& view : std::as_const(m_views)) {
         if (view.widget)
             applyTo(view.widget, view.items, records);
@@ -344,7 +346,7 @@ LanguageView::Export LanguageView::exportTexts(const QList<QWidget*>& extraViews
                 continue;
             const auto* action = qobject_cast<const QAction*>(item.object);
             const LanguageFiles::ExportItem e{item.kind,
-                                              viewName(view),
+                                              view->objectName(),
                                               item.object->objectName(),
                                               caption(item),
                                               hint(item),

@@ -10,6 +10,7 @@
 #include <optional>
 
 class MessageTable;
+class QLabel;
 class QObject;
 class QWidget;
 
@@ -47,6 +48,9 @@ public:
     static QString caption(const Item& item);
     static QString hint(const Item& item);
     static void setChoices(QWidget* group, const QStringList& lines);
+    // The wording of a label that shows values in it (a pattern such as "%1 aus %2" or a prefix): the
+    // caption a language set, else `builtIn`.
+    static QString labelCaption(const QLabel* label, const QString& builtIn);
 
 private:
     void applyTo(QWidget* view, const QList<Item>& items, LanguageFiles::CaptionRecords& records) const;
@@ -57,6 +61,6 @@ private:
         QList<Item> items;
     };
     QList<View> m_views;
-    // What `adopt` puts onto a later view: the folder and code applied last.
-    std::optional<std::pair<QString, QString>> m_applied;
+    // What `adopt` puts onto a later view: the caption file and translation applied last.
+    std::optional<LanguageFiles::CaptionRecords> m_applied;
 };

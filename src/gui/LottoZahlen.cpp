@@ -2,6 +2,7 @@
 
 #include "draws/DrawDate.h"
 #include "draws/Error.h"
+#include "draws/OutputFile.h"
 #include "gui/Attach.h"
 #include "gui/CalcPage.h"
 #include "gui/ChartPage.h"
@@ -28,7 +29,6 @@
 #include <QFileDialog>
 #include <QGridLayout>
 #include <QKeyEvent>
-#include <QSaveFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -207,12 +207,8 @@ void LottoZahlen::chooseLanguage(int number)
     applyLanguage(number);
     // Texts composed from the message table follow at once.
     refresh();
-    // Longer words must not be cut off: the window widens until the pages' contents fit, measured
-    // once the layouts took in the new texts. The size stored at closing keeps it for the next start.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
-    if (missing > 0)
-        resize(width() + missing, height());
+    // Longer words must not be cut off; the size stored at closing keeps the width for the next start.
+    widenToFitPages();
 }
 
 void LottoZahlen::applyLanguage(int number)
@@ -248,13 +244,12 @@ void LottoZahlen::exportLanguage()
     const QString path = dialog->selectedFiles().constFirst();
     const LanguageView::Export texts = exportLanguageTexts();
     // An export that cannot be written leaves nothing half-done; the hidden export says nothing else.
-    auto write = [](const QString& name, const QByteArray& bytes) {
-        QSaveFile file(name);
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes) == bytes.size() && file.commit();
-    };
-    write(path, LanguageFiles::encodeWindows1252(texts.captionLines));
-    write(path + QStringLiteral(".trans"), LanguageFiles::encodeUtf16Le(texts.templateLines));
+    try {
+        OutputFile::write(path, LanguageFiles::encodeWindows1252(texts.captionLines));
+        OutputFile::write(path + QStringLiteral(".trans"), LanguageFiles::encodeUtf16Le(texts.templateLines));
+    } catch (const FileError&) {
+        // The hidden export has no message of its own; a file not written stays as it was.
+    }
 }
 
 void LottoZahlen::guarded(const std::function<void()>& action)
@@ -420,12 +415,8 @@ void LottoZahlen::startUp()
     showPage(QStringLiteral("TabSheet1"));
     refresh();
     // Without a stored size the window widens to what the pages show (the draw bar with seven numbers).
-    if (width() == DesignedWidth) {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-        const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
-        if (missing > 0)
-            resize(width() + missing, height());
-    }
+    if (width() == DesignedWidth)
+        widenToFitPages();
 }
 
 void LottoZahlen::showEvent(QShowEvent* event)
@@ -501,6 +492,13 @@ void LottoZahlen::scaleContents(double factor)
                 grid->setColumnMinimumWidth(c, scaled(columns[c].toInt()));
     }
     // Grown pages widen the window so nothing is cut at the right; the height stays the user's.
+    widenToFitPages();
+}
+
+void LottoZahlen::widenToFitPages()
+{
+    // Measured once the layouts took in new texts and fonts.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     const int missing = m_pages->minimumSizeHint().width() - m_pages->width();
     if (missing > 0)
         resize(width() + missing, height());

@@ -106,6 +106,7 @@ private:
     void buildPages();
     void scaleContents(double factor);
     void applyLanguage(int number);
+    void widenToFitPages();
     static constexpr int DesignedWidth = 604;
     void exportLanguage();
 

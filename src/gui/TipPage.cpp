@@ -1,6 +1,7 @@
 #include "gui/TipPage.h"
 
 #include "draws/DrawDate.h"
+#include "gui/LanguageView.h"
 #include "gui/LottoZahlen.h"
 #include "session/Actions.h"
 #include "tips/TipSheetOps.h"
@@ -342,17 +343,12 @@ void TipPage::showSession()
     }
     m_drawLine->setText(m_window.drawLine());
     // The wording around the values is the labels' caption, which a language may have replaced.
-    const auto caption = [](const QLabel* label, const char* builtIn) {
-        const QVariant set = label->property("caption");
-        return set.isValid() ? set.toString() : QString::fromUtf8(builtIn);
-    };
-    int crossSum = 0;
-    for (int n : s.current.numbers)
-        crossSum += n;
-    const QString prefix = caption(m_crossSum, "QS: ");
-    m_crossSum->setText(s.drawShown ? prefix + QString::number(crossSum) : prefix);
+    const QString prefix = LanguageView::labelCaption(m_crossSum, QStringLiteral("QS: "));
+    m_crossSum->setText(s.drawShown ? prefix + QString::number(DrawHistory::crossSum(s.current)) : prefix);
     const Game game = s.gameOn(DrawDate::toQDate(s.current.date));
-    m_game->setText(s.drawShown ? caption(m_game, "%1 aus %2").arg(game.numbersPerDraw).arg(game.highestNumber)
+    m_game->setText(s.drawShown ? LanguageView::labelCaption(m_game, QStringLiteral("%1 aus %2"))
+                                      .arg(game.numbersPerDraw)
+                                      .arg(game.highestNumber)
                                 : QString());
     if (s.ticketComparison)
         showTicket(s.ticketComparison->caption, s.ticketComparison->red);

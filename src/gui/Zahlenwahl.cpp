@@ -1,6 +1,7 @@
 #include "gui/Zahlenwahl.h"
 
 #include "draws/Error.h"
+#include "gui/LanguageView.h"
 #include "gui/PromptDialog.h"
 #include "session/Session.h"
 
@@ -243,8 +244,7 @@ void Zahlenwahl::showCount()
     for (int n = 1; n <= m_game.highestNumber; ++n)
         if (m_list.entries[n].checked)
             ticked << n;
-    const QVariant caption = m_count->property("caption");
-    m_count->setText((caption.isValid() ? caption.toString() : CountText).arg(ticked.size()).arg(TipSheet::Cells));
+    m_count->setText(LanguageView::labelCaption(m_count, CountText).arg(ticked.size()).arg(TipSheet::Cells));
     QString hint;
     if (ticked.size() > TipSheet::Cells) {
         QStringList taken;

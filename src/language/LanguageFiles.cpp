@@ -63,6 +63,15 @@ const Language* byNumber(int number)
     return number >= 0 && number < LanguageCount ? &Languages[number] : nullptr;
 }
 
+const Language* byCode(const QString& code)
+{
+    for (const Language& language : Languages) {
+        if (code == QLatin1String(language.code))
+            return &language;
+    }
+    return nullptr;
+}
+
 QStringList decodeLines(const QByteArray& bytes)
 {
     if (const auto bom = QStringConverter::encodingForData(bytes)) {

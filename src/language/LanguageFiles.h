@@ -19,6 +19,7 @@ struct Language
 };
 inline constexpr int LanguageCount = 9;
 const Language* byNumber(int number); // nullptr outside 0..8: nothing is loaded then
+const Language* byCode(const QString& code); // nullptr for no language
 
 inline constexpr const char* Folder = "land";
 inline constexpr const char* CaptionFile = "bezeich.txt";

@@ -10,25 +10,6 @@
 
 namespace {
 
-struct Run
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& args)
-{
-    QProcess process;
-    process.start(QStringLiteral(NUMERANT_CLI_PATH), args);
-    Run run;
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
 
 const QByteArray kDraws = "25.09.2009,5,12,19,23,34,38,44,7\r\n"
                           "02.10.2009,8,27,28,29,31,32,35,11\r\n"
@@ -54,13 +35,13 @@ void TestCliDraws::importThenDraws()
     writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), kDraws);
     const QStringList base{QStringLiteral("--home"), home.path()};
 
-    Run run = runCli(base + QStringList{QStringLiteral("import")});
-    QCOMPARE(run.exitCode, 0);
+    CliResult run = runCli(base + QStringList{QStringLiteral("import")});
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.out, QByteArray("4\n"));
     QCOMPARE(QFileInfo(home.filePath(QStringLiteral("ZahlenMax.dat"))).size(), 4 * 32);
 
     run = runCli(base + QStringList{QStringLiteral("draws")});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.out, QByteArray("25.09.2009,5,12,19,23,34,38,44,7,0000000\n"
                                  "02.10.2009,8,27,28,29,31,32,35,11,0000000\n"
                                  "02.10.2009,1,2,3,5,14,16,25,0,0000000\n"
@@ -74,13 +55,13 @@ void TestCliDraws::importThenDraws()
     const QString copy = home.filePath(QStringLiteral("copy.csv"));
     writeFile(copy, again);
     const QByteArray before = fileBytes(home.filePath(QStringLiteral("ZahlenMax.dat")));
-    QCOMPARE(runCli(base + QStringList{QStringLiteral("import"), copy}).exitCode, 0);
+    QCOMPARE(runCli(base + QStringList{QStringLiteral("import"), copy}).code, 0);
     QCOMPARE(fileBytes(home.filePath(QStringLiteral("ZahlenMax.dat"))), before);
 
     run = runCli(base + QStringList{QStringLiteral("draws"), QStringLiteral("--from"),
                                     QStringLiteral("02.10.2009"), QStringLiteral("--to"),
                                     QStringLiteral("08.10.2009")});
-    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.code, 0);
     QCOMPARE(run.out, QByteArray("02.10.2009,8,27,28,29,31,32,35,11,0000000\n"
                                  "02.10.2009,1,2,3,5,14,16,25,0,0000000\n"));
 }
@@ -123,8 +104,8 @@ void TestCliDraws::exitCodes()
     if (!csv.isEmpty())
         writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), csv);
 
-    const Run run = runCli(QStringList{QStringLiteral("--home"), home.path()} + args);
-    QCOMPARE(run.exitCode, exitCode);
+    const CliResult run = runCli(QStringList{QStringLiteral("--home"), home.path()} + args);
+    QCOMPARE(run.code, exitCode);
     if (exitCode != 0) {
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(run.err.contains(errorPart), run.err.constData());
@@ -147,9 +128,9 @@ void TestCliDraws::messagesInTheChosenLanguage()
 {
     QTemporaryDir home;
     writeFile(home.filePath(QStringLiteral("LOTTOMAX.csv")), kDraws);
-    QCOMPARE(runCli({QStringLiteral("--home"), home.path(), QStringLiteral("import")}).exitCode, 0);
+    QCOMPARE(runCli({QStringLiteral("--home"), home.path(), QStringLiteral("import")}).code, 0);
     auto status = [&](const QStringList& language) {
-        const Run run = runCli(language + QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("generate"),
+        const CliResult run = runCli(language + QStringList{QStringLiteral("--home"), home.path(), QStringLiteral("generate"),
                                                       QStringLiteral("--seed"), QStringLiteral("1")});
         return QJsonDocument::fromJson(run.out).object().value(QStringLiteral("status")).toString();
     };
